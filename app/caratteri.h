@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+
+// The game's fonts: Liberation Sans, embedded, stands in for both faces the game was drawn with.
+class Caratteri
+{
+public:
+    // Registers the embedded font files once; call after the application object exists.
+    static void Registra();
+    // A face at `punti` points at 96 dpi, set in pixels so that the look is the same everywhere.
+    static QFont Font(double punti, bool grassetto = false, bool sottolineato = false);
+};

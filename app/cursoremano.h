@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QCursor>
+
+// The pointing-hand pointer (cursor 101) of every clickable control, read from the embedded
+// .cur file with its own hot spot; the system's pointing hand if that file cannot be read.
+QCursor CursoreMano();

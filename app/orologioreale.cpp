@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include "orologioreale.h"
+
+#include <QThread>
+
+void OrologioReale::Attendi(int ms)
+{
+    // Keys typed meanwhile stay queued and are handled, in order, once the handler returns.
+    QThread::msleep(static_cast<unsigned long>(ms));
+}

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fontecasuale.h"
+
+// Reseeds from the high-resolution clock before every draw, as the game always has.
+class FonteCasualeOrologio final : public FonteCasuale
+{
+public:
+    float Estrai() override;
+};
