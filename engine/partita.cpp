@@ -49,12 +49,16 @@ void Partita::CambiaTurno(Intero numGiocatori)
         TurnoPrimo = !TurnoPrimo;
 }
 
+Intero Partita::NumeroCasuale(float r, Intero massimo)
+{
+    // Single precision throughout, as the draw has always been made.
+    const float v = r * static_cast<float>(massimo) + 1.0f;
+    return static_cast<Intero>(std::floor(v));
+}
+
 void Partita::GeneraNumero(FonteCasuale &fonte)
 {
-    const float r = fonte.Estrai();
-    // Single precision throughout, as the draw has always been made.
-    const float v = r * static_cast<float>(NumMax) + 1.0f;
-    NumSegreto = static_cast<Intero>(std::floor(v));
+    NumSegreto = NumeroCasuale(fonte.Estrai(), NumMax);
 }
 
 void Partita::PreparaNumero(FonteCasuale &fonte)
@@ -78,13 +82,13 @@ Risultato Partita::VerificaRisposta(Intero a, Intero numGiocatori,
 
     if (a == NumSegreto) {
         r.esito = Esito::Indovinato;
-        ++NumRisposte;
+        r.numero = ++NumRisposte;
         ChiudiNumero(r, numGiocatori, nomi);
         return r;
     }
 
     r.esito = a > NumSegreto ? Esito::TroppoGrande : Esito::TroppoPiccolo;
-    ++NumRisposte;
+    r.numero = ++NumRisposte;
     if (NumRisposte == RisposteMassime) {
         NumRisposte = RisposteNumeroPerso;
         r.perso = true;

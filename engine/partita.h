@@ -21,6 +21,7 @@ enum class Esito {
 struct Risultato
 {
     Esito esito = Esito::Rifiutata;
+    Intero numero = 0;      // which answer of the number this was, 1..20 (counted ones only)
     bool perso = false;     // the 20th wrong answer ended the number
     bool finito = false;    // found or lost: a score was earned
     int colonna = 0;        // score column of the player who just played: 0 first, 1 second
@@ -46,6 +47,8 @@ public:
 
     // Announced maximum of the number with 0-based index n; nullopt outside 0..15.
     static std::optional<Intero> MassimoPerIndice(Intero n);
+    // floor(r * massimo + 1) in single precision: 1..massimo for r in [0, 1).
+    static Intero NumeroCasuale(float r, Intero massimo);
     // 1 to 3 ASCII digits; anything else is no answer at all.
     static std::optional<Intero> LeggiRisposta(std::string_view testo);
 

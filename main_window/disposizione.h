@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Where everything of the game window stands and how it looks, in client-area pixels.
+namespace Disposizione {
+
+struct Rett { int x, y, l, a; };
+struct Segmento { int x1, y1, x2, y2; };
+struct Rgb { int r, g, b; };
+struct Carattere { double punti; bool grassetto; };
+
+inline constexpr int LarghezzaClient = 564;
+inline constexpr int AltezzaClient = 370;
+
+namespace Colore {
+inline constexpr Rgb Crema{244, 242, 212};
+inline constexpr Rgb GialloChiaro{255, 255, 192};
+inline constexpr Rgb Giallo{255, 255, 0};
+inline constexpr Rgb VerdeChiaro{192, 255, 192};
+inline constexpr Rgb RossoChiaro{255, 192, 192};
+inline constexpr Rgb Rosso{255, 0, 0};
+inline constexpr Rgb Verde{0, 192, 0};
+inline constexpr Rgb VerdeScuro{0, 128, 0};
+inline constexpr Rgb Grigio{128, 128, 128};
+inline constexpr Rgb GrigioChiaro{224, 224, 224};
+inline constexpr Rgb Argento{192, 192, 192};
+inline constexpr Rgb Bianco{255, 255, 255};
+inline constexpr Rgb RossoScuro{192, 0, 0};
+inline constexpr Rgb Blu{0, 0, 255};
+inline constexpr Rgb Lampo{255, 0, 0};
+} // namespace Colore
+
+namespace Font {
+inline constexpr Carattere Finestra{8.25, false};      // every control without its own
+inline constexpr Carattere FinestraGrassetto{8.25, true};
+inline constexpr Carattere Risposta{13.5, false};
+inline constexpr Carattere Messaggio{12, false};
+inline constexpr Carattere PuntiRealizzati{8.25, true};
+inline constexpr Carattere NumRisp{9.75, false};
+inline constexpr Carattere Cella{8.25, false};
+inline constexpr Carattere CellaPunteggio{8.25, true};
+inline constexpr Carattere Punti{9, true};
+} // namespace Font
+
+// Windowed controls.
+inline constexpr Rett cmdNew{203, 98, 134, 43};
+inline constexpr Rett txtInput{210, 105, 120, 29};
+inline constexpr Rett cmdInfo{424, 329, 37, 37};
+inline constexpr Rett cmdNuovoGioco{464, 329, 41, 37};
+inline constexpr Rett cmdChiudi{512, 329, 43, 37};
+inline constexpr Rett chkNoSound{24, 336, 12, 13};
+inline constexpr int LunghezzaRisposta = 3;
+
+// Labels.
+inline constexpr Rett lblMessaggio{77, 21, 400, 57};
+inline constexpr Rett lblInfoTemp{91, 62, 372, 15};
+inline constexpr Rett Label1{203, 98, 134, 43};
+inline constexpr Rett lblAnimazNumeri{371, 98, 22, 15};
+inline constexpr Rett lblPuntiRealizzati{255, 189, 41, 25};
+inline constexpr Rett lblNumRisp0{34, 140, 15, 15};
+inline constexpr Rett lblNumRisp1{505, 140, 15, 15};
+inline constexpr Rett lblBall0{476, 182, 18, 13};
+inline constexpr Rett lblNome0{14, 245, 78, 18};
+inline constexpr Rett lblNome1{14, 284, 78, 19};
+inline constexpr Rett lblNumGioco0{98, 238, 24, 15};
+inline constexpr Rett lblPunteggio0{98, 252, 24, 15};
+inline constexpr Rett lblNumGioco10{98, 280, 24, 15};
+inline constexpr Rett lblPunteggio10{98, 294, 24, 15};
+inline constexpr Rett lblEtic0{434, 245, 52, 15};
+inline constexpr Rett lblPunti0{427, 259, 52, 15};
+inline constexpr Rett lblEtic1{441, 280, 52, 15};
+inline constexpr Rett lblPunti1{441, 294, 52, 15};
+
+// Pictures.
+inline constexpr Rett imgTitolo{126, 28, 267, 38};
+inline constexpr Rett imgSmileFormDomanda{490, 14, 32, 32};
+inline constexpr Rett imgSmileFormMaestro{490, 49, 32, 32};
+inline constexpr Rett imgSmile{28, 35, 32, 32};
+inline constexpr Rett imgIndice{90, 54, 32, 32};
+inline constexpr Rett imgIngranaggio{350, 98, 32, 32};
+inline constexpr Rett imgPensa{350, 119, 32, 32};
+inline constexpr Rett imgBuco{251, 181, 48, 48};
+inline constexpr Rett imgbimbo0{7, 238, 32, 32};
+inline constexpr Rett imgbimbo1{7, 273, 32, 32};
+inline constexpr Rett imgPunteggio0{496, 240, 32, 32};
+inline constexpr Rett imgPunteggio1{496, 280, 32, 32};
+inline constexpr Rett Image1{40, 329, 32, 32};
+inline constexpr int imgGiudizioX[6]{304, 344, 376, 408, 448, 488};
+inline constexpr int imgGiudizioY = 384;
+inline constexpr Rett imgsfondo{147, 378, 78, 85};
+
+// Shapes and lines.
+inline constexpr Rett Shape4{30, 139, 22, 22};
+inline constexpr Rett Shape3{501, 139, 22, 22};
+inline constexpr Rett shpBall0{476, 182, 22, 22};
+inline constexpr Segmento linBall{42, 173, 511, 173};
+inline constexpr Segmento Line5{40, 161, 40, 203};
+inline constexpr Segmento Line6{512, 161, 512, 203};
+inline constexpr Segmento Line8{49, 196, 28, 210};
+inline constexpr Segmento Line4{525, 196, 498, 212};
+inline constexpr Segmento Line2{77, 21, 476, 21};
+inline constexpr Segmento Line3{77, 77, 77, 21};
+inline constexpr Segmento Line1[4]{
+    {15, 231, 555, 231}, {15, 232, 555, 232}, {15, 316, 555, 316}, {15, 315, 555, 315}};
+
+// Picture files, under :/images/.
+namespace Figura {
+inline constexpr const char *Titolo = "titolo.gif";
+inline constexpr const char *Sfondo = "sfondo.bmp";
+inline constexpr const char *Smile[9]{"smile0.ico", "smile1.ico", "smile2.ico", "smile3.ico",
+                                      "smile4.ico", "smile5.ico", "smile6.ico", "smile7.ico",
+                                      "smile8.ico"};
+inline constexpr const char *SmileForm[4]{"maestro0.ico", "maestro1.ico", "domanda_rossa.ico",
+                                          "domanda_gialla.ico"};
+inline constexpr const char *Giudizio[6]{"giudizio0.ico", "giudizio1.ico", "giudizio2.ico",
+                                         "giudizio3.ico", "giudizio4.ico", "giudizio5.ico"};
+inline constexpr const char *Pensa = "pensa.ico";
+inline constexpr const char *Ingranaggio[2]{"ingranaggio0.ico", "ingranaggio1.ico"};
+inline constexpr const char *Indice = "indice.ico";
+inline constexpr const char *Buco = "buco.ico";
+inline constexpr const char *Bimbo[2]{"bimbo0.ico", "bimbo1.ico"};
+inline constexpr const char *NoSuono = "nosuono.ico";
+inline constexpr const char *Mano = "mano.ico";
+inline constexpr const char *Ricomincia = "ricomincia.ico";
+inline constexpr const char *Esci = "esci.ico";
+inline constexpr const char *Icona = "domanda_gialla.ico";
+} // namespace Figura
+
+} // namespace Disposizione

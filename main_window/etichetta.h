@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A label as the game draws them: centred plain text wrapped at word boundaries, a line break
+// at each CRLF, an optional opaque background and an optional one-pixel frame in window text.
+class Etichetta : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Etichetta(QWidget *parent);
+
+    QString Testo() const { return testo; }
+    void ImpostaTesto(const QString &t);
+    QColor ColoreTesto() const { return coloreTesto; }
+    void ImpostaColoreTesto(const QColor &c);
+    // An invalid colour leaves the label transparent.
+    void ImpostaSfondo(const QColor &c);
+    void ImpostaBordo(bool b);
+    bool Bordo() const { return bordo; }
+
+    // A run-time element of a control array: every property of this one, hidden.
+    Etichetta *Copia() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString testo;
+    QColor coloreTesto;
+    QColor sfondo;
+    bool bordo = false;
+};

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "dialoghi.h"
+#include "fontecasuale.h"
+#include "frmcercanum.h"
+#include "messaggi.h"
+#include "orologio.h"
+#include "terminazione.h"
+#include "uscitaaudio.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Everything the game window reaches outside itself, replaced by instant, scripted stand-ins
+// that write down what happened, in one shared journal.
+struct Banco
+{
+    struct Orologio final : ::Orologio
+    {
+        long totale = 0;
+        std::function<void(int)> ad_ogni_attesa;
+        void Attendi(int ms) override
+        {
+            totale += ms;
+            if (ad_ogni_attesa)
+                ad_ogni_attesa(ms);
+        }
+    };
+
+    struct Caso final : FonteCasuale
+    {
+        std::deque<float> valori;
+        float Estrai() override
+        {
+            if (valori.empty())
+                return 0.0f;
+            const float r = valori.front();
+            valori.pop_front();
+            return r;
+        }
+    };
+
+    struct Messaggio
+    {
+        QString testo, titolo;
+        ::Messaggi::Icona icona;
+        ::Messaggi::Pulsanti pulsanti;
+    };
+
+    struct Messaggi final : ::Messaggi
+    {
+        QStringList *diario = nullptr;
+        std::vector<Messaggio> mostrati;
+        std::deque<Risposta> risposte; // Si when empty
+        std::function<void()> durante;
+        Risposta Mostra(QWidget *, const QString &testo, const QString &titolo, Icona icona,
+                        Pulsanti pulsanti) override
+        {
+            mostrati.push_back({testo, titolo, icona, pulsanti});
+            diario->append(QStringLiteral("box:") + titolo);
+            if (durante)
+                durante();
+            if (pulsanti == Pulsanti::Ok)
+                return Risposta::Ok;
+            if (risposte.empty())
+                return Risposta::Si;
+            const Risposta r = risposte.front();
+            risposte.pop_front();
+            return r;
+        }
+    };
+
+    struct Scelta
+    {
+        Intero giocatori = 1;
+        std::string nomi[2];
+    };
+
+    struct Dialoghi final : ::Dialoghi
+    {
+        QStringList *diario = nullptr;
+        std::deque<Scelta> scelte; // one player when empty
+        std::vector<bool> avvioDuranteInfo;
+        void MostraPresentazione(QWidget *padre) override;
+        void MostraInformazioni(QWidget *padre) override;
+    };
+
+    struct Terminazione final : ::Terminazione
+    {
+        QStringList *diario = nullptr;
+        int richieste = 0;
+        void TerminaSubito() override
+        {
+            ++richieste;
+            diario->append(QStringLiteral("fine"));
+        }
+    };
+
+    struct Audio final : UscitaAudio
+    {
+        QStringList *diario = nullptr;
+        int dispositivi = 1;
+        std::vector<int> suonati;
+        int NumDispositivi() override { return dispositivi; }
+        void Riproduci(Intero id, const QByteArray &immagine) override
+        {
+            suonati.push_back(id);
+            diario->append(QStringLiteral("suono:%1:%2").arg(id).arg(immagine.isEmpty() ? 0 : 1));
+        }
+    };
+
+    Banco();
+    ~Banco();
+
+    // A game window wired to the stand-ins, not yet loaded.
+    frmCercanum &Finestra();
+    // Loads it (start-up included) with the given players' choice first.
+    frmCercanum &Avvia(Scelta scelta);
+    frmCercanum &Avvia() { return Avvia(Scelta{}); }
+
+    QStringList diario;
+    Orologio orologio;
+    Caso caso;
+    Messaggi messaggi;
+    Dialoghi dialoghi;
+    Terminazione terminazione;
+    Audio audio;
+    std::unique_ptr<frmCercanum> finestra;
+};
+
+// A value of the random source that draws `segreto` out of 1..massimo.
+float PerSegreto(int segreto, int massimo);

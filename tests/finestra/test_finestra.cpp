@@ -1,0 +1,429 @@
+// SPDX-License-Identifier: MIT
+#include "banco.h"
+#include "cercanum.h"
+#include "etichetta.h"
+#include "immagine.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+Etichetta *E(frmCercanum &f, const QString &nome)
+{
+    auto *e = f.findChild<Etichetta *>(nome);
+    if (!e)
+        qFatal("no label %s", qPrintable(nome));
+    return e;
+}
+
+Immagine *I(frmCercanum &f, const QString &nome)
+{
+    auto *i = f.findChild<Immagine *>(nome);
+    if (!i)
+        qFatal("no picture %s", qPrintable(nome));
+    return i;
+}
+
+QLineEdit *Casella(frmCercanum &f) { return f.findChild<QLineEdit *>(QStringLiteral("txtInput")); }
+QPushButton *P(frmCercanum &f, const QString &nome) { return f.findChild<QPushButton *>(nome); }
+
+QString Messaggio(frmCercanum &f) { return E(f, QStringLiteral("lblMessaggio"))->Testo(); }
+
+// Starts a number whose secret will be `segreto` (drawn with the maximum still in force).
+void NuovoNumero(Banco &b, int segreto)
+{
+    b.caso.valori = {PerSegreto(segreto, b.finestra->Stato().NumMax)};
+    QTest::mouseClick(P(*b.finestra, QStringLiteral("cmdNew")), Qt::LeftButton);
+}
+
+void Rispondi(frmCercanum &f, const QString &testo)
+{
+    QLineEdit *casella = Casella(f);
+    QCOMPARE(f.focusWidget(), casella);
+    QTest::keyClicks(casella, testo);
+    QTest::keyClick(casella, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestFinestra : public QObject
+{
+    Q_OBJECT
+private slots:
+    void avvio_nellOrdine();
+    void avvio_senzaDispositiviAudio();
+    void tasti_passanoPrimaPerLaFinestra();
+    void tasti_primoTastoMostraIlPromemoria();
+    void numero_annuncioETesto();
+    void numero_indovinatoAllaPrimaEDopo();
+    void numero_persoAllaVentesima();
+    void numero_rispostaFuoriIntervallo();
+    void dueGiocatori_turni();
+    void fineGioco_siRicominciaNoTermina();
+    void nuovoGioco_aMetaNumeroScarta();
+    void info_restituisceIlFuoco();
+    void rientro_nuovoGiocoDuranteLaPallinaAspetta();
+    void rientro_invioDuranteLaPallinaIgnorato();
+    void tabellone_geometria();
+};
+
+void TestFinestra::avvio_nellOrdine()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    QCOMPARE(b.diario, QStringList({"informazioni", "presentazione"}));
+    QCOMPARE(b.dialoghi.avvioDuranteInfo, std::vector<bool>{true});
+    QVERIFY(!Cercanum::AvvioInCorso);
+    QVERIFY(Cercanum::SuonoAttivo);
+    QVERIFY(f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"))->isEnabled());
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.size(), QSize(564, 370));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Cercanum"));
+    QVERIFY(!I(f, QStringLiteral("imgTitolo"))->isVisible());
+    QCOMPARE(Messaggio(f), QStringLiteral("Per iniziare a giocare premi il pulsante Nuovo Numero"));
+    QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
+    QVERIFY(!Casella(f)->isEnabled());
+    QCOMPARE(f.focusWidget(), P(f, QStringLiteral("cmdNew")));
+    QCOMPARE(b.orologio.totale, 1000L); // the button flashes ten times 100 ms
+}
+
+void TestFinestra::avvio_senzaDispositiviAudio()
+{
+    Banco b;
+    b.audio.dispositivi = 0;
+    frmCercanum &f = b.Avvia();
+    QVERIFY(!Cercanum::SuonoAttivo);
+    QVERIFY(!f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"))->isEnabled());
+    NuovoNumero(b, 4);
+    Rispondi(f, QStringLiteral("4"));
+    QVERIFY(b.audio.suonati.empty());
+}
+
+void TestFinestra::tasti_passanoPrimaPerLaFinestra()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 5);
+    QLineEdit *casella = Casella(f);
+
+    // Enter in the empty box: the window's handler answers, not the box.
+    QTest::keyClick(casella, Qt::Key_Return);
+    QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
+    QCOMPARE(b.messaggi.mostrati[0].testo, QStringLiteral("Devi scrivere un numero compreso fra 0 e 10"));
+    QCOMPARE(b.messaggi.mostrati[0].titolo, QStringLiteral("Errore"));
+    QCOMPARE(b.messaggi.mostrati[0].icona, Messaggi::Icona::Stop);
+    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+
+    // A letter is dropped and leaves the message; a digit empties it.
+    const QString prima = Messaggio(f);
+    QTest::keyClicks(casella, QStringLiteral("a"));
+    QCOMPARE(casella->text(), QString());
+    QCOMPARE(Messaggio(f), prima);
+    QTest::keyClick(casella, Qt::Key_7, Qt::KeypadModifier);
+    QCOMPARE(casella->text(), QStringLiteral("7"));
+    QCOMPARE(Messaggio(f), QString());
+    QTest::keyClicks(casella, QStringLiteral("123"));
+    QCOMPARE(casella->text(), QStringLiteral("712")); // no fourth character
+    QTest::keyClick(casella, Qt::Key_Backspace);
+    QCOMPARE(casella->text(), QStringLiteral("71"));
+
+    // Text pasted in is no answer: the error again, nothing counted.
+    casella->setText(QStringLiteral("1e3"));
+    QTest::keyClick(casella, Qt::Key_Return);
+    QCOMPARE(b.messaggi.mostrati.size(), std::size_t(2));
+    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+    QCOMPARE(casella->text(), QString());
+}
+
+void TestFinestra::tasti_primoTastoMostraIlPromemoria()
+{
+    for (const QString &tasto : {QStringLiteral("x"), QStringLiteral("3")}) {
+        Banco b;
+        frmCercanum &f = b.Avvia({2, {"Anna", "Marco"}});
+        NuovoNumero(b, 5);
+        QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
+        QTest::keyClicks(Casella(f), tasto);
+        QVERIFY(E(f, QStringLiteral("lblInfoTemp"))->isVisible());
+        QVERIFY(I(f, QStringLiteral("imgIndice"))->isVisible());
+        QCOMPARE(E(f, QStringLiteral("lblInfoTemp"))->Testo(),
+                 QStringLiteral("Gioca Anna. Il numero da indovinare è compreso tra 0  e  10"));
+    }
+}
+
+void TestFinestra::numero_annuncioETesto()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    QStringList visti;
+    b.orologio.totale = 0;
+    b.orologio.ad_ogni_attesa = [&](int) { visti.append(Messaggio(f)); };
+    NuovoNumero(b, 3);
+    const QString msg = QStringLiteral("Il numero da indovinare è compreso tra 0  e  10");
+    QCOMPARE(visti.size(), msg.size() + 1 + 6);
+    QCOMPARE(visti.first(), QStringLiteral("I"));
+    QCOMPARE(visti.at(msg.size() - 1), msg);
+    // Six blinks: empty, text, empty, text, empty, text.
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(visti.at(msg.size() + 1 + i), i % 2 == 0 ? QString() : msg);
+    QCOMPARE(b.orologio.totale, long(15 * msg.size() + 400 + 6 * 200));
+    QCOMPARE(Messaggio(f), msg + QStringLiteral("\r\nscrivi il numero e premi il tasto invio"));
+    QCOMPARE(E(f, QStringLiteral("lblInfoTemp"))->Testo(), msg);
+    QVERIFY(I(f, QStringLiteral("imgPensa"))->isVisible());
+    QVERIFY(!P(f, QStringLiteral("cmdNew"))->isVisible());
+    QVERIFY(Casella(f)->isEnabled());
+    QCOMPARE(b.audio.suonati, std::vector<int>{104});
+}
+
+void TestFinestra::numero_indovinatoAllaPrimaEDopo()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 6);
+    Rispondi(f, QStringLiteral("6"));
+    QCOMPARE(Messaggio(f), QStringLiteral("Esatto! Hai indovinato il numero in 1 risposta."));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("100"));
+    QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("100"));
+    QCOMPARE(E(f, QStringLiteral("lblPuntiRealizzati"))->Testo(), QStringLiteral("100\r\npunti"));
+    QVERIFY(I(f, QStringLiteral("imgSmile(8)"))->isVisible());
+    QVERIFY(!I(f, QStringLiteral("imgPensa"))->isVisible());
+    QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
+    QCOMPARE(f.focusWidget(), P(f, QStringLiteral("cmdNew")));
+    QVERIFY(!Casella(f)->isEnabled());
+    QCOMPARE(Casella(f)->text(), QStringLiteral("6")); // the found number stays in the box
+    QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
+
+    // Second number: 9 answers in 0..10 (wrong ones too small and too big).
+    NuovoNumero(b, 4);
+    for (const char *r : {"1", "9", "2", "8", "3", "7", "0", "6"}) {
+        Rispondi(f, QString::fromLatin1(r));
+        QVERIFY(Messaggio(f).startsWith(QStringLiteral("Il numero è troppo")));
+    }
+    QCOMPARE(Messaggio(f), QStringLiteral("Il numero è troppo grande!\r\nScrivi un  numero più piccolo."));
+    QVERIFY(I(f, QStringLiteral("imgSmile(2)"))->isVisible()); // 8 answers: the neutral face
+    Rispondi(f, QStringLiteral("4"));
+    QCOMPARE(Messaggio(f), QStringLiteral("Esatto! Hai indovinato il numero in 9 risposte."));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(1)"))->Testo(), QStringLiteral("50"));
+    QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("75"));
+    QCOMPARE(E(f, QStringLiteral("lblNumRisp(0)"))->Testo(), QStringLiteral("9"));
+    QCOMPARE(E(f, QStringLiteral("lblNumRisp(1)"))->Testo(), QStringLiteral("11"));
+    QCOMPARE(f.Stato().NumGiocati, Intero(2));
+}
+
+void TestFinestra::numero_persoAllaVentesima()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 9);
+    for (int i = 1; i <= 19; ++i)
+        Rispondi(f, QStringLiteral("1"));
+    QVERIFY(b.messaggi.mostrati.empty());
+    QVERIFY(I(f, QStringLiteral("imgSmile(6)"))->isVisible());
+    bool facciaLingua = false;
+    b.messaggi.durante = [&] { facciaLingua = I(f, QStringLiteral("imgSmile(7)"))->isVisible(); };
+    Rispondi(f, QStringLiteral("10"));
+    QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
+    QCOMPARE(b.messaggi.mostrati[0].testo, QStringLiteral("Il numero da indovinare era: 9"));
+    QCOMPARE(b.messaggi.mostrati[0].titolo, QStringLiteral("Termine del gioco"));
+    QCOMPARE(b.messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
+    QVERIFY(facciaLingua);
+    QVERIFY(!I(f, QStringLiteral("imgSmile(7)"))->isVisible());
+    QCOMPARE(Messaggio(f), QString());
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("0"));
+    QCOMPARE(E(f, QStringLiteral("lblNumRisp(1)"))->Testo(), QStringLiteral("0"));
+    QCOMPARE(f.Stato().NumRisposte, Intero(21));
+    QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
+    QVERIFY(!Casella(f)->isEnabled());
+    QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
+    QCOMPARE(b.audio.suonati.back(), 105);
+}
+
+void TestFinestra::numero_rispostaFuoriIntervallo()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 2);
+    Rispondi(f, QStringLiteral("11"));
+    QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
+    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+    Rispondi(f, QStringLiteral("0"));
+    QCOMPARE(Messaggio(f), QStringLiteral("Il numero è troppo piccolo!\r\nScrivi un numero più grande."));
+    QCOMPARE(f.Stato().NumRisposte, Intero(1));
+}
+
+void TestFinestra::dueGiocatori_turni()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia({2, {"anna", "Marco"}});
+    QCOMPARE(Messaggio(f), QStringLiteral("Per iniziare a giocare premi il pulsante Nuovo Numero\r\n Inizia il gioco anna      "));
+    QVERIFY(E(f, QStringLiteral("lblNome(0)"))->font().bold());
+    QVERIFY(I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
+    QVERIFY(!I(f, QStringLiteral("imgbimbo(1)"))->isVisible());
+
+    NuovoNumero(b, 3);
+    Rispondi(f, QStringLiteral("3"));
+    QCOMPARE(Messaggio(f), QStringLiteral("Esatto! Hai indovinato il numero in 1 risposta.\r\nAdesso gioca Marco"));
+    QVERIFY(E(f, QStringLiteral("lblNome(1)"))->font().bold());
+    QVERIFY(!E(f, QStringLiteral("lblNome(0)"))->font().bold());
+    QVERIFY(I(f, QStringLiteral("imgbimbo(1)"))->isVisible());
+    QVERIFY(!I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
+    QCOMPARE(f.Stato().NumGiocati, Intero(0));
+    QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("100"));
+
+    // The second player loses the number: the turn passes back all the same.
+    NuovoNumero(b, 7);
+    QCOMPARE(E(f, QStringLiteral("lblInfoTemp"))->Testo(),
+             QStringLiteral("Gioca Marco. Il numero da indovinare è compreso tra 0  e  10"));
+    for (int i = 0; i < 20; ++i)
+        Rispondi(f, QStringLiteral("1"));
+    QCOMPARE(Messaggio(f), QStringLiteral("Adesso gioca anna"));
+    QVERIFY(E(f, QStringLiteral("lblNome(0)"))->font().bold());
+    QVERIFY(I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio1(0)"))->Testo(), QStringLiteral("0"));
+    QCOMPARE(E(f, QStringLiteral("lblPunti(1)"))->Testo(), QStringLiteral("0"));
+    QCOMPARE(f.Stato().NumGiocati, Intero(1));
+}
+
+void TestFinestra::fineGioco_siRicominciaNoTermina()
+{
+    for (const bool ancora : {true, false}) {
+        Banco b;
+        frmCercanum &f = b.Avvia();
+        b.messaggi.risposte = {ancora ? Messaggi::Risposta::Si : Messaggi::Risposta::No};
+        b.dialoghi.scelte.push_back({2, {"Rosso", "Verde"}});
+        for (int i = 0; i < 15; ++i) {
+            NuovoNumero(b, 1);
+            Rispondi(f, QStringLiteral("1"));
+        }
+        QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
+        QCOMPARE(b.messaggi.mostrati[0].testo, QStringLiteral("Fine del gioco!\r\n Vuoi iniziare un nuovo gioco?"));
+        QCOMPARE(b.messaggi.mostrati[0].titolo, QStringLiteral("Cercanum"));
+        QCOMPARE(b.messaggi.mostrati[0].icona, Messaggi::Icona::Domanda);
+        QCOMPARE(b.messaggi.mostrati[0].pulsanti, Messaggi::Pulsanti::SiNo);
+        if (!ancora) {
+            QCOMPARE(b.terminazione.richieste, 1);
+            QCOMPARE(b.diario.last(), QStringLiteral("fine"));
+            QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("100")); // final score stays
+            continue;
+        }
+        QCOMPARE(b.terminazione.richieste, 0);
+        QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
+        QVERIFY(Messaggio(f).endsWith(QStringLiteral(" Inizia il gioco Rosso     ")));
+        QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
+        QCOMPARE(f.Stato().NumGiocati, Intero(0));
+        QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
+        QVERIFY(E(f, QStringLiteral("lblNome(1)"))->isVisible());
+    }
+}
+
+void TestFinestra::nuovoGioco_aMetaNumeroScarta()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia({2, {"Anna", "Marco"}});
+    NuovoNumero(b, 3);
+    Rispondi(f, QStringLiteral("3"));
+    NuovoNumero(b, 5);
+    Rispondi(f, QStringLiteral("1"));
+    QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
+    QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
+    QCOMPARE(f.Stato().NumGiocati, Intero(0));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
+    QVERIFY(!f.findChild<Etichetta *>(QStringLiteral("lblPunteggio1(1)"))); // the second row is gone
+    QVERIFY(!E(f, QStringLiteral("lblPunteggio1(0)"))->isVisible());
+    QVERIFY(!I(f, QStringLiteral("imgPensa"))->isVisible());
+    QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
+    QCOMPARE(E(f, QStringLiteral("lblNumRisp(0)"))->Testo(), QString());
+    // One player now; the first number is scored in the first row's first cell.
+    NuovoNumero(b, 2);
+    Rispondi(f, QStringLiteral("2"));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("100"));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(1)"))->Testo(), QString());
+}
+
+void TestFinestra::info_restituisceIlFuoco()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    QTest::mouseClick(P(f, QStringLiteral("cmdInfo")), Qt::LeftButton);
+    QCOMPARE(f.focusWidget(), P(f, QStringLiteral("cmdNew")));
+    NuovoNumero(b, 2);
+    QTest::mouseClick(P(f, QStringLiteral("cmdInfo")), Qt::LeftButton);
+    QCOMPARE(f.focusWidget(), Casella(f));
+    QCOMPARE(b.diario.count(QStringLiteral("informazioni")), 3);
+    QCOMPARE(b.dialoghi.avvioDuranteInfo, std::vector<bool>({true, false, false}));
+}
+
+void TestFinestra::rientro_nuovoGiocoDuranteLaPallinaAspetta()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 4);
+    bool cliccato = false;
+    b.orologio.ad_ogni_attesa = [&](int) {
+        if (f.AnimazioneInCorso() && !cliccato) {
+            cliccato = true;
+            QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
+            QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 1); // not yet
+        }
+    };
+    Rispondi(f, QStringLiteral("4"));
+    QVERIFY(cliccato);
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("100"));
+    QTRY_COMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
+    QCOMPARE(f.Stato().NumGiocati, Intero(0));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
+    QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
+}
+
+void TestFinestra::rientro_invioDuranteLaPallinaIgnorato()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 8);
+    int invii = 0;
+    b.orologio.ad_ogni_attesa = [&](int) {
+        if (f.AnimazioneInCorso() && invii < 2) {
+            ++invii;
+            Casella(f)->setText(QStringLiteral("8"));
+            QTest::keyClick(Casella(f), Qt::Key_Return);
+        }
+    };
+    Rispondi(f, QStringLiteral("2"));
+    QCOMPARE(invii, 2);
+    QCOMPARE(f.Stato().NumRisposte, Intero(1)); // Enter while the ball rolls judges nothing
+    QVERIFY(b.messaggi.mostrati.empty());
+}
+
+void TestFinestra::tabellone_geometria()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    for (int i = 0; i < 15; ++i) {
+        QCOMPARE(E(f, QStringLiteral("lblNumGioco(%1)").arg(i))->pos(), QPoint(75 + 23 * i, 256));
+        QCOMPARE(E(f, QStringLiteral("lblNumGioco(%1)").arg(i))->Testo(), QString::number(i + 1));
+        QCOMPARE(E(f, QStringLiteral("lblPunteggio(%1)").arg(i))->pos(), QPoint(75 + 23 * i, 270));
+    }
+    QCOMPARE(E(f, QStringLiteral("lblEtic(0)"))->pos(), QPoint(420, 256));
+    QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->pos(), QPoint(420, 270));
+    QCOMPARE(I(f, QStringLiteral("imgPunteggio(0)"))->pos(), QPoint(477, 256));
+    QCOMPARE(I(f, QStringLiteral("imgbimbo(0)"))->pos(), QPoint(23, 256));
+
+    QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
+    b.dialoghi.scelte.push_back({2, {"A", "B"}});
+    QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
+    for (int i = 0; i < 15; ++i) {
+        QCOMPARE(E(f, QStringLiteral("lblNumGioco(%1)").arg(i))->pos(), QPoint(125 + 23 * i, 238));
+        QCOMPARE(E(f, QStringLiteral("lblPunteggio1(%1)").arg(i))->pos(), QPoint(125 + 23 * i, 294));
+    }
+    QCOMPARE(E(f, QStringLiteral("lblEtic(1)"))->pos(), QPoint(470, 280));
+    QCOMPARE(I(f, QStringLiteral("imgPunteggio(1)"))->pos(), QPoint(527, 280));
+    QCOMPARE(I(f, QStringLiteral("imgbimbo(1)"))->pos(), QPoint(7, 280));
+    QCOMPARE(E(f, QStringLiteral("lblNome(1)"))->pos(), QPoint(44, 284));
+    QVERIFY(I(f, QStringLiteral("imgPunteggio(1)"))->geometry().right() <= 559);
+}
+
+QTEST_MAIN(TestFinestra)
+#include "test_finestra.moc"
