@@ -321,6 +321,8 @@ void frmCercanum::CreaControlliFinestra()
     chkNoSound->setGeometry(Rettangolo(D::chkNoSound));
     chkNoSound->setToolTip(Testi::SuggerimentoSuono);
 
+    cmdNew->raise(); // it covers the answer box until a number starts
+
     setTabOrder(cmdNew, txtInput);
     setTabOrder(txtInput, cmdChiudi);
     setTabOrder(cmdChiudi, cmdInfo);
