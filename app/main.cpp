@@ -8,6 +8,7 @@
 #include "messaggireali.h"
 #include "orologioreale.h"
 #include "terminazionereale.h"
+#include "uscitaaudiosdl.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -26,6 +27,9 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&traduzione);
     QApplication::setStyle(QStringLiteral("Fusion"));
     Caratteri::Registra();
+
+    UscitaAudioSdl audio;
+    Cercanum::ImpostaUscitaAudio(&audio);
 
     OrologioReale orologio;
     FonteCasualeOrologio caso;

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "uscitaaudiosdl.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+namespace {
+
+struct LiberaWav
+{
+    void operator()(Uint8 *campioni) const { SDL_FreeWAV(campioni); }
+};
+
+} // namespace
+
+UscitaAudioSdl::UscitaAudioSdl()
+{
+    // Without this SDL swallows SIGTERM and the desktop cannot stop the game.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Exact sample counts: keep the final partial ADPCM block and honour the "fact" count.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "dropframe");
+    SDL_SetHint(SDL_HINT_WAVE_FACT_CHUNK, "truncate");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return;
+    sottosistemaAttivo = true;
+
+    // No fallback to the dummy driver when there is no card: it would cost ~100 ms of start-up
+    // for a game that then stays silent anyway.
+    numDispositivi = SDL_GetNumAudioDevices(0);
+    if (numDispositivi == 0) {
+        Ferma();
+        return;
+    }
+    // A negative count means the driver cannot list its devices; a default device that opens counts.
+    const bool aperto = ApriDispositivo();
+    if (numDispositivi < 0)
+        numDispositivi = aperto ? 1 : 0;
+}
+
+UscitaAudioSdl::~UscitaAudioSdl()
+{
+    Ferma();
+}
+
+int UscitaAudioSdl::NumDispositivi()
+{
+    return numDispositivi;
+}
+
+bool UscitaAudioSdl::ApriDispositivo()
+{
+    SDL_AudioSpec voluto{};
+    voluto.freq = Frequenza;
+    voluto.format = AUDIO_S16SYS;
+    voluto.channels = 1;
+    voluto.samples = CampioniPerBuffer;
+    // No obtained spec: SDL converts to whatever the hardware wants, so our format stays fixed.
+    dispositivo = SDL_OpenAudioDevice(nullptr, 0, &voluto, nullptr, 0);
+    if (dispositivo == 0)
+        return false;
+    SDL_PauseAudioDevice(dispositivo, 0);
+    return true;
+}
+
+std::vector<std::uint8_t> UscitaAudioSdl::Decodifica(const QByteArray &immagine) const
+{
+    SDL_RWops *memoria = SDL_RWFromConstMem(immagine.constData(), static_cast<int>(immagine.size()));
+    if (!memoria)
+        return {};
+    SDL_AudioSpec formato{};
+    Uint8 *grezzi = nullptr;
+    Uint32 lunghezza = 0;
+    if (!SDL_LoadWAV_RW(memoria, 1, &formato, &grezzi, &lunghezza))
+        return {};
+    const std::unique_ptr<Uint8, LiberaWav> campioni(grezzi);
+
+    // A one-shot conversion, not SDL_AudioStream: a stream given the whole sound in one piece keeps
+    // the resampler's last 512 input frames back even after a flush, cutting every sound short.
+    SDL_AudioCVT conversione;
+    const int serve = SDL_BuildAudioCVT(&conversione, formato.format, formato.channels, formato.freq,
+                                        AUDIO_S16SYS, 1, Frequenza);
+    if (serve < 0)
+        return {};
+    std::vector<std::uint8_t> convertiti(campioni.get(), campioni.get() + lunghezza);
+    if (serve == 0)
+        return convertiti;
+    convertiti.resize(std::size_t(lunghezza) * std::size_t(conversione.len_mult));
+    conversione.buf = convertiti.data();
+    conversione.len = static_cast<int>(lunghezza);
+    if (SDL_ConvertAudio(&conversione) != 0)
+        return {};
+    convertiti.resize(static_cast<std::size_t>(conversione.len_cvt));
+    return convertiti;
+}
+
+void UscitaAudioSdl::Riproduci(Intero, const QByteArray &immagine)
+{
+    if (!sottosistemaAttivo || (dispositivo == 0 && !ApriDispositivo()))
+        return;
+    // Decoded before taking the lock, so the old sound plays on meanwhile.
+    const std::vector<std::uint8_t> campioni = Decodifica(immagine);
+    // Under one lock the audio thread cannot slip a buffer of the old sound in between, and a sound
+    // that cannot be played still silences the one before it.
+    SDL_LockAudioDevice(dispositivo);
+    SDL_ClearQueuedAudio(dispositivo);
+    if (!campioni.empty())
+        SDL_QueueAudio(dispositivo, campioni.data(), static_cast<Uint32>(campioni.size()));
+    SDL_UnlockAudioDevice(dispositivo);
+}
+
+void UscitaAudioSdl::Ferma()
+{
+    if (dispositivo != 0) {
+        SDL_ClearQueuedAudio(dispositivo);
+        SDL_CloseAudioDevice(dispositivo);
+        dispositivo = 0;
+    }
+    if (sottosistemaAttivo) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sottosistemaAttivo = false;
+    }
+}
+
+std::uint32_t UscitaAudioSdl::ByteInAttesa() const
+{
+    return dispositivo != 0 ? SDL_GetQueuedAudioSize(dispositivo) : 0;
+}
