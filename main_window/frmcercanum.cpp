@@ -129,6 +129,8 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     CreaControlli();
     CreaControlliFinestra();
 
+    Timer1.setParent(this);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(Tempi::Pensiero);
     connect(&Timer1, &QTimer::timeout, this, &frmCercanum::Timer1_Timer);
 }

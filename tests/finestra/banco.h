@@ -107,10 +107,15 @@ struct Banco
         QStringList *diario = nullptr;
         int dispositivi = 1;
         std::vector<int> suonati;
+        int fermate = 0;
+        std::function<void(int)> al_suono;
         int NumDispositivi() override { return dispositivi; }
+        void Ferma() override { ++fermate; }
         void Riproduci(Intero id, const QByteArray &immagine) override
         {
             suonati.push_back(id);
+            if (al_suono)
+                al_suono(id);
             diario->append(QStringLiteral("suono:%1:%2").arg(id).arg(immagine.isEmpty() ? 0 : 1));
         }
     };

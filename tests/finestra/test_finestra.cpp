@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -69,6 +71,9 @@ private slots:
     void rientro_nuovoGiocoDuranteLaPallinaAspetta();
     void rientro_invioDuranteLaPallinaIgnorato();
     void tabellone_geometria();
+    void suono_momentiDiUnNumero();
+    void suono_ticchettioFinoAllaPrimaCifra();
+    void suono_interruttore();
 };
 
 void TestFinestra::avvio_nellOrdine()
@@ -423,6 +428,96 @@ void TestFinestra::tabellone_geometria()
     QCOMPARE(I(f, QStringLiteral("imgbimbo(1)"))->pos(), QPoint(7, 280));
     QCOMPARE(E(f, QStringLiteral("lblNome(1)"))->pos(), QPoint(44, 284));
     QVERIFY(I(f, QStringLiteral("imgPunteggio(1)"))->geometry().right() <= 559);
+}
+
+void TestFinestra::suono_momentiDiUnNumero()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 5);
+    Rispondi(f, QStringLiteral("2"));
+    Rispondi(f, QStringLiteral("5"));
+    QCOMPARE(b.audio.suonati, std::vector<int>({104, 106}));
+    QVERIFY(b.diario.contains(QStringLiteral("suono:106:1"))); // the stored image itself went out
+
+    b.audio.suonati.clear();
+    NuovoNumero(b, 5);
+    for (int i = 0; i < 20; ++i)
+        Rispondi(f, QStringLiteral("1"));
+    QCOMPARE(b.audio.suonati, std::vector<int>({104, 105}));
+    // The lost sound starts before the box that reveals the number.
+    const int suono = b.diario.lastIndexOf(QStringLiteral("suono:105:1"));
+    QVERIFY(suono >= 0 && suono < b.diario.lastIndexOf(QStringLiteral("box:Termine del gioco")));
+}
+
+void TestFinestra::suono_ticchettioFinoAllaPrimaCifra()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    auto *timer = f.findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer && !timer->isActive());
+    NuovoNumero(b, 5);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 750);
+    timer->setInterval(20);
+    b.audio.suonati.clear();
+    b.caso.valori = {0.0f, 0.9999f, 0.5f, 0.25f};
+    QStringList numeri;
+    std::vector<bool> fasi;
+    b.audio.al_suono = [&](int) {
+        numeri.append(E(f, QStringLiteral("lblAnimazNumeri"))->Testo());
+        fasi.push_back(I(f, QStringLiteral("imgIngranaggio(0)"))->isVisible());
+    };
+    QTRY_VERIFY(numeri.size() >= 4);
+    b.audio.al_suono = nullptr;
+    QCOMPARE(numeri.mid(0, 4), QStringList({"1", "10", "6", "3"}));
+    for (std::size_t i = 1; i < fasi.size(); ++i)
+        QVERIFY(fasi[i] != fasi[i - 1]); // the gears turn on every tick
+    for (int id : b.audio.suonati)
+        QCOMPARE(id, 107);
+
+    // A digit in the box silences the ticks; deleting it brings them back.
+    QTest::keyClicks(Casella(f), QStringLiteral("4"));
+    b.audio.suonati.clear();
+    QTest::qWait(30);
+    QVERIFY(b.audio.suonati.empty());
+    QTest::keyClick(Casella(f), Qt::Key_Backspace);
+    QTRY_VERIFY(!b.audio.suonati.empty());
+
+    // Once an answer has been given they stay silent for the rest of the number.
+    Rispondi(f, QStringLiteral("1"));
+    b.audio.suonati.clear();
+    QTest::qWait(30);
+    QVERIFY(b.audio.suonati.empty());
+    QVERIFY(timer->isActive());
+
+    Rispondi(f, QStringLiteral("5"));
+    QVERIFY(!timer->isActive());
+    QVERIFY(!I(f, QStringLiteral("imgIngranaggio(0)"))->isVisible());
+    QVERIFY(!I(f, QStringLiteral("imgIngranaggio(1)"))->isVisible());
+    QVERIFY(!E(f, QStringLiteral("lblAnimazNumeri"))->isVisible());
+}
+
+void TestFinestra::suono_interruttore()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    auto *interruttore = f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"));
+    QWidget *fuoco = f.focusWidget();
+    QTest::mouseClick(interruttore, Qt::LeftButton);
+    QVERIFY(!Cercanum::SuonoAttivo);
+    QCOMPARE(b.audio.fermate, 0); // a sound already playing plays to its end
+    QVERIFY(f.focusWidget() == fuoco || f.focusWidget() == interruttore); // the disabled box takes nothing
+    NuovoNumero(b, 3);
+    Rispondi(f, QStringLiteral("3"));
+    QVERIFY(b.audio.suonati.empty());
+
+    NuovoNumero(b, 3);
+    QTest::mouseClick(interruttore, Qt::LeftButton);
+    QVERIFY(Cercanum::SuonoAttivo);
+    QCOMPARE(f.focusWidget(), Casella(f)); // back to the answer
+    Rispondi(f, QStringLiteral("3"));
+    QCOMPARE(b.audio.suonati, std::vector<int>{106});
 }
 
 QTEST_MAIN(TestFinestra)

@@ -3,6 +3,9 @@
 # a second copy started meanwhile leaves at once without mapping any window.
 set -euo pipefail
 programma="$1"
+if pgrep -u "$(id -u)" -x "$(basename "$programma")" > /dev/null; then
+    echo "FAIL: a copy of the game is already running for this user; close it first"; exit 1
+fi
 lavoro="$(mktemp -d)"
 pids=()
 pulisci() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$lavoro"; }

@@ -3,10 +3,327 @@
 #include "figure.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
-void DisegnaGiudizio0(QPainter &) {}
-void DisegnaGiudizio1(QPainter &) {}
-void DisegnaGiudizio2(QPainter &) {}
-void DisegnaGiudizio3(QPainter &) {}
-void DisegnaGiudizio4(QPainter &) {}
-void DisegnaGiudizio5(QPainter &) {}
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Same ink, weights and highlight as the faces, so the score board looks drawn by one hand.
+const QColor kInchiostro(28, 24, 22);
+const QColor kBianco(255, 255, 255);
+const QColor kNeroTocco(40, 40, 48);
+const QColor kNeroToccoLuce(85, 88, 105);
+const QColor kOro(255, 200, 20);
+const QColor kOroOmbra(215, 135, 0);
+const QColor kOroLuce(255, 244, 170);
+const QColor kRosso(225, 30, 35);
+const QColor kRossoScuro(150, 15, 25);
+const QColor kBlu(30, 90, 220);
+const QColor kBluScuro(15, 50, 140);
+
+constexpr qreal kBordo = 1.2;
+
+QPen Penna(qreal larghezza = kBordo, const QColor &colore = kInchiostro)
+{
+    return QPen(colore, larghezza, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void Riempi(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal bordo = kBordo)
+{
+    p.setPen(bordo > 0 ? Penna(bordo) : Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPath(forma);
+}
+
+void Linea(QPainter &p, const QPainterPath &traccia, qreal larghezza, const QColor &colore = kInchiostro)
+{
+    p.setPen(Penna(larghezza, colore));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(traccia);
+}
+
+QPainterPath Ellisse(qreal cx, qreal cy, qreal rx, qreal ry)
+{
+    QPainterPath e;
+    e.addEllipse(QPointF(cx, cy), rx, ry);
+    return e;
+}
+
+QPainterPath Curva(QPointF a, QPointF controllo, QPointF b)
+{
+    QPainterPath c(a);
+    c.quadTo(controllo, b);
+    return c;
+}
+
+QPainterPath Poligono(std::initializer_list<QPointF> punti)
+{
+    QPainterPath f;
+    f.addPolygon(QPolygonF(QList<QPointF>(punti)));
+    f.closeSubpath();
+    return f;
+}
+
+// Mortarboard centred on its board. `mezzaAltezza` sets how much of the board's top we see;
+// `profonditaCalotta` how far the cap reaches below it; `lunghezzaNappa` how far the tassel hangs.
+void Tocco(QPainter &p, QPointF centro, qreal mezzaLarghezza, qreal mezzaAltezza, qreal profonditaCalotta,
+           qreal lunghezzaNappa)
+{
+    p.save();
+    p.translate(centro);
+    const qreal lc = mezzaLarghezza * 0.5;
+    QPainterPath calotta(QPointF(-lc, 0));
+    calotta.lineTo(QPointF(-lc * 0.96, profonditaCalotta - 1.6));
+    calotta.quadTo(QPointF(0, profonditaCalotta + 1.2), QPointF(lc * 0.96, profonditaCalotta - 1.6));
+    calotta.lineTo(QPointF(lc, 0));
+    calotta.closeSubpath();
+    Riempi(p, calotta, kNeroTocco);
+    Riempi(p, Poligono({{0, -mezzaAltezza}, {mezzaLarghezza, 0}, {0, mezzaAltezza}, {-mezzaLarghezza, 0}}),
+           kNeroTocco);
+    // A lighter top face keeps board and cap from merging into one black blot.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kNeroToccoLuce);
+    const qreal k = 0.68;
+    p.drawPath(Poligono({{0, -mezzaAltezza * k}, {mezzaLarghezza * k, 0}, {0, mezzaAltezza * k},
+                         {-mezzaLarghezza * k, 0}}));
+    const QPointF angolo(mezzaLarghezza * 0.78, mezzaAltezza * 0.22);
+    Linea(p, Curva(QPointF(0, 0), QPointF(angolo.x() * 0.7, 0.2), angolo), 1.2, kOro);
+    const QPointF capo = angolo + QPointF(0.1, lunghezzaNappa);
+    Linea(p, Curva(angolo, angolo + QPointF(0.3, lunghezzaNappa * 0.5), capo), 1.2, kOro);
+    const qreal lf = 1.5 + lunghezzaNappa * 0.08;
+    QPainterPath fiocco(capo + QPointF(-0.6, -0.6));
+    fiocco.lineTo(capo + QPointF(0.6, -0.6));
+    fiocco.lineTo(capo + QPointF(lf, 4.4));
+    fiocco.lineTo(capo + QPointF(-lf, 4.4));
+    fiocco.closeSubpath();
+    Riempi(p, fiocco, kOro, 1.0);
+    Riempi(p, Ellisse(0, 0, 1.4, 0.95), kOro, 0.9);
+    p.restore();
+}
+
+} // namespace
+
+void DisegnaGiudizio0(QPainter &p)
+{
+    Tocco(p, QPointF(16, 7.6), 14.6, 5.0, 6.6, 5.0);
+
+    p.save();
+    p.translate(15.4, 23.2);
+    p.rotate(-16);
+    const QColor carta(255, 248, 222), cartaOmbra(225, 205, 160);
+    QPainterPath rotolo;
+    rotolo.addRoundedRect(QRectF(-12.0, -3.4, 24.0, 6.8), 1.2, 1.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(carta);
+    p.drawPath(rotolo);
+    p.setBrush(cartaOmbra);
+    p.drawRect(QRectF(-11.6, 1.2, 21.4, 1.9));
+    p.setPen(Penna());
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rotolo);
+    // The visible spiral at the end is what makes it a roll and not a stick.
+    Riempi(p, Ellisse(12.0, 0, 1.9, 3.4), carta);
+    Linea(p, Curva(QPointF(12.0, -1.2), QPointF(13.0, 0), QPointF(12.0, 1.2)), 0.9);
+    Riempi(p, Poligono({{-1.9, -3.6}, {1.9, -3.6}, {1.9, 3.6}, {-1.9, 3.6}}), kRosso, 1.0);
+    Riempi(p, Poligono({{0, 2.6}, {-3.2, 8.0}, {-1.0, 8.4}, {0, 4.8}}), kRosso, 1.0);
+    Riempi(p, Poligono({{0, 2.6}, {3.2, 8.0}, {1.0, 8.4}, {0, 4.8}}), kRosso, 1.0);
+    Riempi(p, Ellisse(-2.4, 2.6, 2.4, 1.5), kRosso, 1.0);
+    Riempi(p, Ellisse(2.4, 2.6, 2.4, 1.5), kRosso, 1.0);
+    Riempi(p, Ellisse(0, 2.6, 1.2, 1.2), kRossoScuro, 1.0);
+    p.restore();
+}
+
+void DisegnaGiudizio1(QPainter &p)
+{
+    Tocco(p, QPointF(16, 11.0), 15.2, 6.6, 10.6, 11.0);
+}
+
+void DisegnaGiudizio2(QPainter &p)
+{
+    const QColor legno(140, 78, 36), legnoScuro(95, 50, 20);
+    Riempi(p, Poligono({{6.0, 26.6}, {26.0, 26.6}, {27.0, 31.0}, {5.0, 31.0}}), legnoScuro);
+    Riempi(p, Poligono({{9.0, 21.8}, {23.0, 21.8}, {24.0, 26.6}, {8.0, 26.6}}), legno);
+    Riempi(p, Poligono({{12.4, 23.2}, {19.6, 23.2}, {19.6, 25.4}, {12.4, 25.4}}), kOro, 0.9);
+
+    // Arms raised in victory: a plain standing figure would read as a pawn at 32 px.
+    QPainterPath figura(QPointF(11.8, 21.8));
+    figura.lineTo(QPointF(13.4, 14.6));
+    figura.lineTo(QPointF(12.8, 11.0));
+    figura.lineTo(QPointF(8.6, 4.6));
+    figura.quadTo(QPointF(8.0, 2.8), QPointF(9.8, 3.4));
+    figura.lineTo(QPointF(14.2, 8.6));
+    figura.lineTo(QPointF(17.8, 8.6));
+    figura.lineTo(QPointF(22.2, 3.4));
+    figura.quadTo(QPointF(24.0, 2.8), QPointF(23.4, 4.6));
+    figura.lineTo(QPointF(19.2, 11.0));
+    figura.lineTo(QPointF(18.6, 14.6));
+    figura.lineTo(QPointF(20.2, 21.8));
+    figura.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOro);
+    p.drawPath(figura);
+    p.save();
+    p.setClipPath(figura);
+    p.setBrush(kOroOmbra);
+    p.drawRect(QRectF(16.6, 8.0, 8, 14.0));
+    p.restore();
+    p.setPen(Penna());
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(figura);
+    Linea(p, Curva(QPointF(16.0, 15.4), QPointF(16.0, 18.0), QPointF(16.0, 21.4)), 1.0);
+    const QPainterPath testa = Ellisse(16.0, 5.4, 2.8, 2.8);
+    Riempi(p, testa, kOro);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOroLuce);
+    p.drawEllipse(QPointF(15.0, 4.6), 1.0, 0.9);
+    p.drawRect(QRectF(13.8, 10.6, 1.2, 3.6));
+    // Sparkles: what makes the statuette read as shiny gold rather than yellow plastic.
+    for (const QPointF &c : {QPointF(4.6, 12.0), QPointF(27.4, 13.4)}) {
+        QPainterPath stella(c + QPointF(0, -2.4));
+        stella.lineTo(c + QPointF(0.6, -0.6));
+        stella.lineTo(c + QPointF(2.4, 0));
+        stella.lineTo(c + QPointF(0.6, 0.6));
+        stella.lineTo(c + QPointF(0, 2.4));
+        stella.lineTo(c + QPointF(-0.6, 0.6));
+        stella.lineTo(c + QPointF(-2.4, 0));
+        stella.lineTo(c + QPointF(-0.6, -0.6));
+        stella.closeSubpath();
+        Riempi(p, stella, kOro, 0.8);
+    }
+}
+
+void DisegnaGiudizio3(QPainter &p)
+{
+    // Each band gets a darker stripe so the two colours still separate after quantising.
+    Riempi(p, Poligono({{3.6, 0.8}, {11.4, 0.8}, {19.6, 15.6}, {13.0, 17.4}}), kRosso);
+    Riempi(p, Poligono({{5.6, 1.4}, {7.8, 1.4}, {15.2, 15.0}, {14.0, 15.6}}), kRossoScuro, 0);
+    Riempi(p, Poligono({{28.4, 0.8}, {20.6, 0.8}, {12.4, 15.6}, {19.0, 17.4}}), kBlu);
+    Riempi(p, Poligono({{26.4, 1.4}, {24.2, 1.4}, {16.8, 15.0}, {18.0, 15.6}}), kBluScuro, 0);
+
+    const QPointF c(16, 22.6);
+    Riempi(p, Ellisse(c.x(), c.y(), 8.6, 8.6), kOroOmbra);
+    Riempi(p, Ellisse(c.x() - 0.3, c.y() - 0.3, 6.4, 6.4), kOro, 1.0);
+    QPainterPath stella;
+    for (int i = 0; i < 10; ++i) {
+        const qreal r = (i % 2 == 0) ? 4.6 : 1.9;
+        const qreal a = (-90 + i * 36) * std::numbers::pi / 180.0;
+        const QPointF q = c + QPointF(r * std::cos(a), r * std::sin(a) + 0.2);
+        i == 0 ? stella.moveTo(q) : stella.lineTo(q);
+    }
+    stella.closeSubpath();
+    Riempi(p, stella, kOroLuce, 0.9);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBianco);
+    p.save();
+    p.translate(c + QPointF(-5.0, -4.8));
+    p.rotate(-45);
+    p.drawEllipse(QPointF(0, 0), 1.8, 0.8);
+    p.restore();
+}
+
+void DisegnaGiudizio4(QPainter &p)
+{
+    const QColor grigio(150, 150, 160), grigioScuro(95, 95, 108), muso(222, 218, 210), rosa(240, 160, 170);
+    // Long ears, leaning out: the feature that says "donkey" rather than "horse" or "rabbit".
+    for (int lato : {-1, 1}) {
+        p.save();
+        p.translate(16 + lato * 6.4, 9.0);
+        p.rotate(lato * 24);
+        Riempi(p, Ellisse(0, -2.0, 3.0, 7.2), grigio);
+        p.setPen(Qt::NoPen);
+        p.setBrush(rosa);
+        p.drawEllipse(QPointF(0, -1.4), 1.4, 5.0);
+        p.setBrush(grigioScuro);
+        p.drawEllipse(QPointF(0, -7.4), 1.6, 1.6);
+        p.restore();
+    }
+    QPainterPath testa(QPointF(16, 6.0));
+    testa.cubicTo(QPointF(23.0, 6.0), QPointF(25.0, 10.0), QPointF(23.6, 16.0));
+    testa.lineTo(QPointF(22.8, 20.0));
+    testa.lineTo(QPointF(9.2, 20.0));
+    testa.lineTo(QPointF(8.4, 16.0));
+    testa.cubicTo(QPointF(7.0, 10.0), QPointF(9.0, 6.0), QPointF(16, 6.0));
+    testa.closeSubpath();
+    Riempi(p, testa, grigio);
+    QPainterPath ciuffo(QPointF(12.6, 7.6));
+    ciuffo.lineTo(QPointF(13.4, 3.6));
+    ciuffo.lineTo(QPointF(15.0, 6.0));
+    ciuffo.lineTo(QPointF(16.4, 2.8));
+    ciuffo.lineTo(QPointF(17.6, 6.0));
+    ciuffo.lineTo(QPointF(19.2, 3.8));
+    ciuffo.lineTo(QPointF(19.6, 7.8));
+    ciuffo.quadTo(QPointF(16, 9.6), QPointF(12.6, 7.6));
+    Riempi(p, ciuffo, QColor(70, 66, 70), 1.0);
+
+    for (qreal x : {11.4, 20.6}) {
+        Riempi(p, Ellisse(x, 13.0, 2.0, 2.4), kBianco, 1.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kInchiostro);
+        p.drawEllipse(QPointF(x + (x < 16 ? 0.5 : -0.5), 13.6), 1.1, 1.4);
+        p.setBrush(kBianco);
+        p.drawEllipse(QPointF(x + (x < 16 ? 0.1 : -0.9), 13.0), 0.45, 0.45);
+    }
+    // The big pale muzzle with nostrils and two buck teeth: silly, as a booby prize should be.
+    Riempi(p, Ellisse(16, 23.4, 8.8, 7.0), muso);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 50, 55));
+    p.drawEllipse(QPointF(12.4, 21.6), 1.4, 1.9);
+    p.drawEllipse(QPointF(19.6, 21.6), 1.4, 1.9);
+    Linea(p, Curva(QPointF(10.6, 26.0), QPointF(16, 29.4), QPointF(21.4, 26.0)), 1.3);
+    Riempi(p, Poligono({{14.0, 26.9}, {18.0, 26.9}, {18.0, 29.6}, {14.0, 29.6}}), kBianco, 1.0);
+    Linea(p, Curva(QPointF(16, 27.4), QPointF(16, 28.4), QPointF(16, 29.4)), 0.9);
+}
+
+void DisegnaGiudizio5(QPainter &p)
+{
+    const QColor rosa(255, 170, 195), rosaScuro(200, 70, 115);
+    QPainterPath tronco(QPointF(18.6, 22.0));
+    tronco.lineTo(QPointF(19.2, 28.6));
+    tronco.quadTo(QPointF(20.8, 29.8), QPointF(22.4, 28.6));
+    tronco.lineTo(QPointF(23.6, 21.4));
+    tronco.closeSubpath();
+    Riempi(p, tronco, rosaScuro);
+    QPainterPath cervello;
+    for (const QPointF &c : {QPointF(7.8, 12.0), QPointF(13.2, 7.8), QPointF(19.6, 7.6), QPointF(25.0, 11.2),
+                             QPointF(26.2, 17.4), QPointF(21.6, 21.4), QPointF(14.8, 22.0), QPointF(8.4, 20.0),
+                             QPointF(5.8, 16.0), QPointF(16.0, 15.0)})
+        cervello = cervello.united(Ellisse(c.x(), c.y(), 5.2, 5.0));
+    Riempi(p, cervello, rosa);
+    // Bold winding folds: thin ones would vanish and leave a plain pink cloud.
+    QPainterPath pieghe(QPointF(16.2, 3.4));
+    pieghe.cubicTo(QPointF(13.8, 7.0), QPointF(18.6, 9.4), QPointF(16.0, 12.4));
+    pieghe.cubicTo(QPointF(13.6, 15.0), QPointF(18.6, 17.4), QPointF(16.4, 20.6));
+    pieghe.moveTo(QPointF(3.4, 14.0));
+    pieghe.cubicTo(QPointF(6.0, 10.6), QPointF(9.6, 15.4), QPointF(11.8, 11.4));
+    pieghe.moveTo(QPointF(9.6, 6.2));
+    pieghe.quadTo(QPointF(11.6, 9.0), QPointF(9.0, 10.4));
+    pieghe.moveTo(QPointF(20.2, 11.2));
+    pieghe.cubicTo(QPointF(22.0, 8.4), QPointF(25.2, 12.4), QPointF(27.6, 9.4));
+    pieghe.moveTo(QPointF(5.4, 19.6));
+    pieghe.cubicTo(QPointF(8.0, 16.6), QPointF(11.4, 21.2), QPointF(12.6, 17.0));
+    pieghe.moveTo(QPointF(19.8, 16.2));
+    pieghe.cubicTo(QPointF(21.6, 19.6), QPointF(25.0, 15.0), QPointF(28.4, 17.8));
+    pieghe.moveTo(QPointF(11.0, 24.6));
+    pieghe.quadTo(QPointF(13.4, 22.4), QPointF(15.6, 25.4));
+    Linea(p, pieghe, 1.3, rosaScuro);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 228, 236));
+    p.save();
+    p.translate(8.6, 7.4);
+    p.rotate(-40);
+    p.drawEllipse(QPointF(0, 0), 2.0, 1.0);
+    p.restore();
+
+    // A dark rim under the red keeps the cross readable over the pink.
+    QPainterPath croce(QPointF(5.0, 5.0));
+    croce.lineTo(QPointF(27.0, 27.0));
+    croce.moveTo(QPointF(27.0, 5.0));
+    croce.lineTo(QPointF(5.0, 27.0));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kInchiostro, 5.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(croce);
+    p.setPen(QPen(kRosso, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(croce);
+}
