@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
 
 namespace D = Disposizione;
 
@@ -337,13 +336,6 @@ void frmCercanum::CreaControlliFinestra()
     connect(cmdInfo, &QPushButton::clicked, this, &frmCercanum::ClicInfo);
     connect(chkNoSound, &QCheckBox::clicked, this, &frmCercanum::chkNoSound_Click);
 
-    // The default button: Enter presses it only while it is shown.
-    for (auto tasto : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(tasto), cmdNew), &QShortcut::activated, cmdNew, &QPushButton::click);
-    // The cancel button: Esc at any moment.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdChiudi,
-            &QPushButton::click);
-
     // Key preview: the window sees every key before the focused control does.
     for (QWidget *w : std::initializer_list<QWidget *>{cmdNew, txtInput, cmdInfo, cmdNuovoGioco, cmdChiudi, chkNoSound})
         w->installEventFilter(this);
@@ -396,13 +388,15 @@ bool frmCercanum::eventFilter(QObject *oggetto, QEvent *evento)
 {
     if (evento->type() != QEvent::KeyPress || oggetto != focusWidget())
         return QWidget::eventFilter(oggetto, evento);
-    int codice = CodiceTasto(static_cast<QKeyEvent *>(evento));
+    const auto *tasto = static_cast<QKeyEvent *>(evento);
+    if (TastoComando(tasto))
+        return true;
+    int codice = CodiceTasto(tasto);
     if (codice < 0)
         return false;
     Form_KeyPress(codice);
     if (oggetto != txtInput)
         return codice == 13; // Enter has done its work; the window must not see it twice
-
     txtInput_KeyPress(codice);
     return codice == 1; // a dropped key never reaches the box
 }
@@ -411,10 +405,29 @@ void frmCercanum::keyPressEvent(QKeyEvent *evento)
 {
     // With no control focused the keys come straight to the window; keys a control let through
     // were seen already.
+    if (focusWidget() && focusWidget() != this)
+        return QWidget::keyPressEvent(evento);
+    if (TastoComando(evento))
+        return;
     int codice = CodiceTasto(evento);
-    if (codice >= 0 && (!focusWidget() || focusWidget() == this))
+    if (codice >= 0)
         Form_KeyPress(codice);
-    QWidget::keyPressEvent(evento);
+}
+
+// The cancel and default buttons: Esc presses cmdChiudi at any moment, Enter presses cmdNew
+// while it is shown (and only then reaches the window's own handler).
+bool frmCercanum::TastoComando(const QKeyEvent *evento)
+{
+    if (evento->key() == Qt::Key_Escape) {
+        cmdChiudi->click();
+        return true;
+    }
+    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (invio && cmdNew->isVisible() && cmdNew->isEnabled()) {
+        cmdNew->click();
+        return true;
+    }
+    return false;
 }
 
 void frmCercanum::Form_KeyPress(int &codice)

@@ -50,6 +50,7 @@ private:
     void cmdInfo_Click();
     void chkNoSound_Click();
     void Timer1_Timer();
+    bool TastoComando(const QKeyEvent *evento);
     void Form_KeyPress(int &codice);
     void txtInput_KeyPress(int &codice);
     // A click that arrives while an answer or a new number is being handled waits for the end.

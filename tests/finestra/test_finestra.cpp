@@ -60,6 +60,7 @@ private slots:
     void avvio_senzaDispositiviAudio();
     void tasti_passanoPrimaPerLaFinestra();
     void tasti_primoTastoMostraIlPromemoria();
+    void tasti_invioEdEsc();
     void numero_annuncioETesto();
     void numero_indovinatoAllaPrimaEDopo();
     void numero_persoAllaVentesima();
@@ -157,6 +158,31 @@ void TestFinestra::tasti_primoTastoMostraIlPromemoria()
         QCOMPARE(E(f, QStringLiteral("lblInfoTemp"))->Testo(),
                  QStringLiteral("Gioca Anna. Il numero da indovinare è compreso tra 0  e  10"));
     }
+}
+
+void TestFinestra::tasti_invioEdEsc()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    // Enter presses the shown button wherever the focus is, and judges nothing.
+    f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"))->setFocus();
+    b.caso.valori = {PerSegreto(5, 10)};
+    QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+    QVERIFY(!P(f, QStringLiteral("cmdNew"))->isVisible());
+    QVERIFY(b.messaggi.mostrati.empty());
+    QCOMPARE(f.focusWidget(), Casella(f));
+    // Hidden, the button leaves Enter to the answer.
+    QTest::keyClicks(Casella(f), QStringLiteral("5"));
+    QTest::keyClick(Casella(f), Qt::Key_Enter);
+    QCOMPARE(f.Stato().NumGiocati, Intero(1));
+    QCOMPARE(b.terminazione.richieste, 0);
+    // Esc ends the program from any control.
+    for (const char *nome : {"cmdNew", "cmdInfo", "chkNoSound"}) {
+        QWidget *w = f.findChild<QWidget *>(QString::fromLatin1(nome));
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Escape);
+    }
+    QCOMPARE(b.terminazione.richieste, 3);
 }
 
 void TestFinestra::numero_annuncioETesto()
