@@ -4,6 +4,7 @@
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
+#include "immagini.h"
 #include "istanzaunica.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&traduzione);
     QApplication::setStyle(QStringLiteral("Fusion"));
     Caratteri::Registra();
+    QApplication::setWindowIcon(Immagini::Carica(QStringLiteral("domanda_gialla.ico")));
 
     UscitaAudioSdl audio;
     Cercanum::ImpostaUscitaAudio(&audio);

@@ -35,8 +35,9 @@ inline constexpr Carattere Finestra{8.25, false};      // every control without 
 inline constexpr Carattere FinestraGrassetto{8.25, true};
 inline constexpr Carattere Risposta{13.5, false};
 inline constexpr Carattere Messaggio{12, false};
-inline constexpr Carattere PuntiRealizzati{8.25, true};
+inline constexpr Carattere PuntiRealizzati{7.5, true}; // two lines must fit its 25 pixels
 inline constexpr Carattere NumRisp{9.75, false};
+inline constexpr Carattere Palla{7.5, false}; // "100" must fit the 18-pixel caption of a ball
 inline constexpr Carattere Cella{8.25, false};
 inline constexpr Carattere CellaPunteggio{8.25, true};
 inline constexpr Carattere Punti{9, true};

@@ -2,6 +2,7 @@
 #include "etichetta.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 
 Etichetta::Etichetta(QWidget *parent) : QWidget(parent), coloreTesto(palette().color(QPalette::WindowText))
 {
@@ -48,18 +49,54 @@ Etichetta *Etichetta::Copia() const
     return copia;
 }
 
+namespace {
+constexpr int Allineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+constexpr int CarattereMinimo = 8;
+}
+
+QRect Etichetta::Interno() const
+{
+    const int margine = bordo ? 1 : 0;
+    return rect().adjusted(margine, margine, -margine, -margine);
+}
+
+QString Etichetta::Mostrato() const
+{
+    QString mostrato = testo;
+    mostrato.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return mostrato;
+}
+
+bool Etichetta::Entra(const QFont &f) const
+{
+    const QRect spazio = Interno();
+    const QFontMetrics fm(f);
+    const QString mostrato = Mostrato();
+    int altezza = fm.boundingRect(spazio, Allineamento, mostrato).height();
+    // Digits and most letters end at the baseline: the last line's descent may be cut unseen.
+    static const QRegularExpression discendenti(QStringLiteral("[gjpqyQ,;()\\[\\]{}|/_]"));
+    if (!mostrato.section(QLatin1Char('\n'), -1).contains(discendenti))
+        altezza -= fm.descent();
+    return altezza <= spazio.height() && fm.boundingRect(spazio, Allineamento, mostrato).width() <= spazio.width();
+}
+
+bool Etichetta::TestoIntero() const
+{
+    return Entra(font());
+}
+
 void Etichetta::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (sfondo.isValid())
         p.fillRect(rect(), sfondo);
-    const int margine = bordo ? 1 : 0;
     p.setPen(coloreTesto);
-    p.setFont(font());
-    QString mostrato = testo;
-    mostrato.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    p.drawText(rect().adjusted(margine, margine, -margine, -margine),
-               Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, mostrato);
+    // An unusually wide name must still be read whole: shrink rather than clip.
+    QFont f = font();
+    while (f.pixelSize() > CarattereMinimo && !Entra(f))
+        f.setPixelSize(f.pixelSize() - 1);
+    p.setFont(f);
+    p.drawText(Interno(), Allineamento, Mostrato());
     if (bordo) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

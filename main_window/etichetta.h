@@ -21,6 +21,9 @@ public:
     void ImpostaBordo(bool b);
     bool Bordo() const { return bordo; }
 
+    // Whether the whole text fits inside the frame at the label's own font.
+    bool TestoIntero() const;
+
     // A run-time element of a control array: every property of this one, hidden.
     Etichetta *Copia() const;
 
@@ -28,6 +31,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRect Interno() const;
+    QString Mostrato() const;
+    bool Entra(const QFont &f) const;
+
     QString testo;
     QColor coloreTesto;
     QColor sfondo;

@@ -226,7 +226,7 @@ void frmCercanum::CreaControlli()
     palla->ImpostaRiempimento(Colore(D::Colore::VerdeScuro));
     palla->hide();
     shpBall.push_back(palla);
-    auto *didascalia = etichetta(QStringLiteral("lblBall(0)"), D::lblBall0, D::Font::Finestra);
+    auto *didascalia = etichetta(QStringLiteral("lblBall(0)"), D::lblBall0, D::Font::Palla);
     didascalia->ImpostaColoreTesto(Colore(D::Colore::Bianco));
     didascalia->ImpostaTesto(QStringLiteral("99"));
     didascalia->hide();

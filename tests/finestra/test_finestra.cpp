@@ -72,6 +72,7 @@ private slots:
     void rientro_nuovoGiocoDuranteLaPallinaAspetta();
     void rientro_invioDuranteLaPallinaIgnorato();
     void tabellone_geometria();
+    void testi_stannoNelleEtichette();
     void suono_momentiDiUnNumero();
     void suono_ticchettioFinoAllaPrimaCifra();
     void suono_interruttore();
@@ -544,6 +545,47 @@ void TestFinestra::suono_interruttore()
     QCOMPARE(f.focusWidget(), Casella(f)); // back to the answer
     Rispondi(f, QStringLiteral("3"));
     QCOMPARE(b.audio.suonati, std::vector<int>{106});
+}
+
+void TestFinestra::testi_stannoNelleEtichette()
+{
+    Banco b;
+    frmCercanum &f = b.Finestra();
+    const QString nome = QStringLiteral("Massimilia"); // a long name, already cut to 10 letters
+    const QString annuncio = QStringLiteral("Il numero da indovinare è compreso tra 0  e  100");
+    const std::vector<std::pair<QString, QString>> casi{
+        {"lblMessaggio", "Per iniziare a giocare premi il pulsante Nuovo Numero\r\n Inizia il gioco " + nome},
+        {"lblMessaggio", annuncio + "\r\nscrivi il numero e premi il tasto invio"},
+        {"lblMessaggio", "Esatto! Hai indovinato il numero in 20 risposte.\r\nAdesso gioca " + nome},
+        {"lblMessaggio", "Il numero è troppo grande!\r\nScrivi un  numero più piccolo."},
+        {"lblMessaggio", "Il numero è troppo piccolo!\r\nScrivi un numero più grande."},
+        {"lblInfoTemp", "Gioca " + nome + ". " + annuncio},
+        {"lblNome(0)", nome},
+        {"lblNome(1)", nome},
+        {"lblPuntiRealizzati", "100\r\npunti"},
+        {"lblPunti(0)", "100"},
+        {"lblEtic(0)", "Punteggio"},
+        {"lblNumGioco(0)", "15"},
+        {"lblPunteggio(0)", "100"},
+        {"lblNumRisp(0)", "20"},
+        {"lblBall(0)", "100"},
+        {"lblAnimazNumeri", "100"},
+    };
+    for (const auto &[etichetta, testo] : casi) {
+        Etichetta *e = E(f, etichetta);
+        QFont grassetto = e->font();
+        if (etichetta.startsWith(QStringLiteral("lblNome"))) {
+            grassetto.setBold(true); // the player whose turn it is
+            e->setFont(grassetto);
+        }
+        e->ImpostaTesto(testo);
+        if (!e->TestoIntero())
+            QFAIL(qPrintable(etichetta + QStringLiteral(" clips: ") + testo));
+    }
+    // The check itself must be able to fail.
+    Etichetta *messaggio = E(f, QStringLiteral("lblMessaggio"));
+    messaggio->ImpostaTesto(QStringLiteral("riga\r\nriga\r\nriga\r\nriga"));
+    QVERIFY(!messaggio->TestoIntero());
 }
 
 QTEST_MAIN(TestFinestra)
