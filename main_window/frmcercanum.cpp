@@ -873,13 +873,7 @@ void frmCercanum::CaricaLabel()
     imgbimbo[0]->move(lblNumGioco[0]->x() - imgbimbo[0]->width() - 20, lblNumGioco[0]->y());
     if (lblNumGioco.size() == 1)
         CostruisciColonne(lblNumGioco, lblPunteggio, QStringLiteral("lblNumGioco"), QStringLiteral("lblPunteggio"));
-    Etichetta *ultimo = lblNumGioco.back();
-    lblEtic[0]->move(ultimo->width() + ultimo->x() - 1, ultimo->y());
-    lblPunti[0]->move(lblEtic[0]->x(), lblPunteggio.back()->y());
-    imgPunteggio[0]->move(lblPunti[0]->width() + lblPunti[0]->x() + 5, lblEtic[0]->y());
-    imgPunteggio[0]->show();
-    lblPunti[0]->show();
-    lblEtic[0]->show();
+    MostraTotale(0, *lblNumGioco.back(), *lblPunteggio.back());
 }
 
 void frmCercanum::CaricaLabel1()
@@ -895,13 +889,18 @@ void frmCercanum::CaricaLabel1()
     lblNome[1]->show();
     if (lblNumGioco1.size() == 1)
         CostruisciColonne(lblNumGioco1, lblPunteggio1, QStringLiteral("lblNumGioco1"), QStringLiteral("lblPunteggio1"));
-    Etichetta *ultimo = lblNumGioco1.back();
-    lblEtic[1]->move(ultimo->width() + ultimo->x() - 1, ultimo->y());
-    lblPunti[1]->move(lblEtic[1]->x(), lblPunteggio1.back()->y());
-    imgPunteggio[1]->move(lblPunti[1]->width() + lblPunti[1]->x() + 5, lblEtic[1]->y());
-    imgPunteggio[1]->show();
-    lblPunti[1]->show();
-    lblEtic[1]->show();
+    MostraTotale(1, *lblNumGioco1.back(), *lblPunteggio1.back());
+}
+
+// The heading, the total and the judgement picture to the right of a row's last column.
+void frmCercanum::MostraTotale(int riga, const Etichetta &numero, const Etichetta &punteggio)
+{
+    lblEtic[riga]->move(numero.width() + numero.x() - 1, numero.y());
+    lblPunti[riga]->move(lblEtic[riga]->x(), punteggio.y());
+    imgPunteggio[riga]->move(lblPunti[riga]->width() + lblPunti[riga]->x() + 5, lblEtic[riga]->y());
+    imgPunteggio[riga]->show();
+    lblPunti[riga]->show();
+    lblEtic[riga]->show();
 }
 
 void frmCercanum::ScaricaLabel()

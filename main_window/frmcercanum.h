@@ -79,6 +79,7 @@ private:
     // Score board.
     void CaricaLabel();
     void CaricaLabel1();
+    void MostraTotale(int riga, const Etichetta &numero, const Etichetta &punteggio);
     void ScaricaLabel();
     void ScaricaLabel1();
     Intero CalcolaPunteggio(int colonna, const Risultato &risultato);
