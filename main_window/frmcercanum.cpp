@@ -632,9 +632,12 @@ void frmCercanum::VerificaNumeroGiocatori()
     CaricaLabel1();
     lblMessaggio->ImpostaTesto(Testi::PerIniziare + Testi::Acapo + Testi::IniziaIlGioco
                                + DaStd(Cercanum::NomeGiocatore[0]));
-    QFont f = lblNome[0]->font();
-    f.setBold(true);
-    lblNome[0]->setFont(f);
+    // The second name may still be bold from an abandoned game: only the first player's is.
+    for (int i = 0; i < 2; ++i) {
+        QFont f = lblNome[i]->font();
+        f.setBold(i == 0);
+        lblNome[i]->setFont(f);
+    }
     imgbimbo[0]->show();
     imgbimbo[1]->hide();
 }

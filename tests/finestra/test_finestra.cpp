@@ -317,6 +317,20 @@ void TestFinestra::dueGiocatori_turni()
     QCOMPARE(E(f, QStringLiteral("lblPunteggio1(0)"))->Testo(), QStringLiteral("0"));
     QCOMPARE(E(f, QStringLiteral("lblPunti(1)"))->Testo(), QStringLiteral("0"));
     QCOMPARE(f.Stato().NumGiocati, Intero(1));
+
+    // Abandoned on the second player's turn: the new game names, marks and scores the first.
+    NuovoNumero(b, 2);
+    Rispondi(f, QStringLiteral("2"));
+    QVERIFY(E(f, QStringLiteral("lblNome(1)"))->font().bold());
+    b.dialoghi.scelte.push_back({2, {"anna", "Marco"}});
+    QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
+    QVERIFY(E(f, QStringLiteral("lblNome(0)"))->font().bold());
+    QVERIFY(!E(f, QStringLiteral("lblNome(1)"))->font().bold());
+    NuovoNumero(b, 4);
+    QVERIFY(E(f, QStringLiteral("lblInfoTemp"))->Testo().startsWith(QStringLiteral("Gioca anna.")));
+    Rispondi(f, QStringLiteral("4"));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("100"));
+    QCOMPARE(E(f, QStringLiteral("lblPunteggio1(0)"))->Testo(), QString());
 }
 
 void TestFinestra::fineGioco_siRicominciaNoTermina()
@@ -364,6 +378,7 @@ void TestFinestra::nuovoGioco_aMetaNumeroScarta()
     QCOMPARE(f.Stato().NumGiocati, Intero(0));
     QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
     QVERIFY(!f.findChild<Etichetta *>(QStringLiteral("lblPunteggio1(1)"))); // the second row is gone
+    QVERIFY(!E(f, QStringLiteral("lblNome(1)"))->isVisible());
     QVERIFY(!E(f, QStringLiteral("lblPunteggio1(0)"))->isVisible());
     QVERIFY(!I(f, QStringLiteral("imgPensa"))->isVisible());
     QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
