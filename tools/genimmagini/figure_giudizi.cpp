@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The six judgement pictures.
 #include "figure.h"
+#include "pennello.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,100 +9,15 @@
 #include <cmath>
 #include <numbers>
 
+using namespace pennello;
+
 namespace {
 
-// Same ink, weights and highlight as the faces, so the score board looks drawn by one hand.
-const QColor kInchiostro(28, 24, 22);
-const QColor kBianco(255, 255, 255);
-const QColor kNeroTocco(40, 40, 48);
-const QColor kNeroToccoLuce(85, 88, 105);
-const QColor kOro(255, 200, 20);
 const QColor kOroOmbra(215, 135, 0);
 const QColor kOroLuce(255, 244, 170);
-const QColor kRosso(225, 30, 35);
 const QColor kRossoScuro(150, 15, 25);
 const QColor kBlu(30, 90, 220);
 const QColor kBluScuro(15, 50, 140);
-
-constexpr qreal kBordo = 1.2;
-
-QPen Penna(qreal larghezza = kBordo, const QColor &colore = kInchiostro)
-{
-    return QPen(colore, larghezza, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-void Riempi(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal bordo = kBordo)
-{
-    p.setPen(bordo > 0 ? Penna(bordo) : Qt::NoPen);
-    p.setBrush(colore);
-    p.drawPath(forma);
-}
-
-void Linea(QPainter &p, const QPainterPath &traccia, qreal larghezza, const QColor &colore = kInchiostro)
-{
-    p.setPen(Penna(larghezza, colore));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(traccia);
-}
-
-QPainterPath Ellisse(qreal cx, qreal cy, qreal rx, qreal ry)
-{
-    QPainterPath e;
-    e.addEllipse(QPointF(cx, cy), rx, ry);
-    return e;
-}
-
-QPainterPath Curva(QPointF a, QPointF controllo, QPointF b)
-{
-    QPainterPath c(a);
-    c.quadTo(controllo, b);
-    return c;
-}
-
-QPainterPath Poligono(std::initializer_list<QPointF> punti)
-{
-    QPainterPath f;
-    f.addPolygon(QPolygonF(QList<QPointF>(punti)));
-    f.closeSubpath();
-    return f;
-}
-
-// Mortarboard centred on its board. `mezzaAltezza` sets how much of the board's top we see;
-// `profonditaCalotta` how far the cap reaches below it; `lunghezzaNappa` how far the tassel hangs.
-void Tocco(QPainter &p, QPointF centro, qreal mezzaLarghezza, qreal mezzaAltezza, qreal profonditaCalotta,
-           qreal lunghezzaNappa)
-{
-    p.save();
-    p.translate(centro);
-    const qreal lc = mezzaLarghezza * 0.5;
-    QPainterPath calotta(QPointF(-lc, 0));
-    calotta.lineTo(QPointF(-lc * 0.96, profonditaCalotta - 1.6));
-    calotta.quadTo(QPointF(0, profonditaCalotta + 1.2), QPointF(lc * 0.96, profonditaCalotta - 1.6));
-    calotta.lineTo(QPointF(lc, 0));
-    calotta.closeSubpath();
-    Riempi(p, calotta, kNeroTocco);
-    Riempi(p, Poligono({{0, -mezzaAltezza}, {mezzaLarghezza, 0}, {0, mezzaAltezza}, {-mezzaLarghezza, 0}}),
-           kNeroTocco);
-    // A lighter top face keeps board and cap from merging into one black blot.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kNeroToccoLuce);
-    const qreal k = 0.68;
-    p.drawPath(Poligono({{0, -mezzaAltezza * k}, {mezzaLarghezza * k, 0}, {0, mezzaAltezza * k},
-                         {-mezzaLarghezza * k, 0}}));
-    const QPointF angolo(mezzaLarghezza * 0.78, mezzaAltezza * 0.22);
-    Linea(p, Curva(QPointF(0, 0), QPointF(angolo.x() * 0.7, 0.2), angolo), 1.2, kOro);
-    const QPointF capo = angolo + QPointF(0.1, lunghezzaNappa);
-    Linea(p, Curva(angolo, angolo + QPointF(0.3, lunghezzaNappa * 0.5), capo), 1.2, kOro);
-    const qreal lf = 1.5 + lunghezzaNappa * 0.08;
-    QPainterPath fiocco(capo + QPointF(-0.6, -0.6));
-    fiocco.lineTo(capo + QPointF(0.6, -0.6));
-    fiocco.lineTo(capo + QPointF(lf, 4.4));
-    fiocco.lineTo(capo + QPointF(-lf, 4.4));
-    fiocco.closeSubpath();
-    Riempi(p, fiocco, kOro, 1.0);
-    Riempi(p, Ellisse(0, 0, 1.4, 0.95), kOro, 0.9);
-    p.restore();
-}
 
 } // namespace
 
@@ -115,14 +31,10 @@ void DisegnaGiudizio0(QPainter &p)
     const QColor carta(255, 248, 222), cartaOmbra(225, 205, 160);
     QPainterPath rotolo;
     rotolo.addRoundedRect(QRectF(-12.0, -3.4, 24.0, 6.8), 1.2, 1.2);
-    p.setPen(Qt::NoPen);
-    p.setBrush(carta);
-    p.drawPath(rotolo);
+    Riempi(p, rotolo, carta, 0);
     p.setBrush(cartaOmbra);
     p.drawRect(QRectF(-11.6, 1.2, 21.4, 1.9));
-    p.setPen(Penna());
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(rotolo);
+    Linea(p, rotolo, kBordo);
     // The visible spiral at the end is what makes it a roll and not a stick.
     Riempi(p, Ellisse(12.0, 0, 1.9, 3.4), carta);
     Linea(p, Curva(QPointF(12.0, -1.2), QPointF(13.0, 0), QPointF(12.0, 1.2)), 0.9);
@@ -161,17 +73,13 @@ void DisegnaGiudizio2(QPainter &p)
     figura.lineTo(QPointF(18.6, 14.6));
     figura.lineTo(QPointF(20.2, 21.8));
     figura.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOro);
-    p.drawPath(figura);
+    Riempi(p, figura, kOro, 0);
     p.save();
     p.setClipPath(figura);
     p.setBrush(kOroOmbra);
     p.drawRect(QRectF(16.6, 8.0, 8, 14.0));
     p.restore();
-    p.setPen(Penna());
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(figura);
+    Linea(p, figura, kBordo);
     Linea(p, Curva(QPointF(16.0, 15.4), QPointF(16.0, 18.0), QPointF(16.0, 21.4)), 1.0);
     const QPainterPath testa = Ellisse(16.0, 5.4, 2.8, 2.8);
     Riempi(p, testa, kOro);
@@ -214,13 +122,7 @@ void DisegnaGiudizio3(QPainter &p)
     }
     stella.closeSubpath();
     Riempi(p, stella, kOroLuce, 0.9);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBianco);
-    p.save();
-    p.translate(c + QPointF(-5.0, -4.8));
-    p.rotate(-45);
-    p.drawEllipse(QPointF(0, 0), 1.8, 0.8);
-    p.restore();
+    Riflesso(p, kBianco, c + QPointF(-5.0, -4.8), -45, 1.8, 0.8);
 }
 
 void DisegnaGiudizio4(QPainter &p)
@@ -259,11 +161,8 @@ void DisegnaGiudizio4(QPainter &p)
 
     for (qreal x : {11.4, 20.6}) {
         Riempi(p, Ellisse(x, 13.0, 2.0, 2.4), kBianco, 1.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kInchiostro);
-        p.drawEllipse(QPointF(x + (x < 16 ? 0.5 : -0.5), 13.6), 1.1, 1.4);
-        p.setBrush(kBianco);
-        p.drawEllipse(QPointF(x + (x < 16 ? 0.1 : -0.9), 13.0), 0.45, 0.45);
+        Pupilla(p, QPointF(x + (x < 16 ? 0.5 : -0.5), 13.6), 1.1, 1.4, QPointF(x + (x < 16 ? 0.1 : -0.9), 13.0),
+                0.45);
     }
     // The big pale muzzle with nostrils and two buck teeth: silly, as a booby prize should be.
     Riempi(p, Ellisse(16, 23.4, 8.8, 7.0), muso);
@@ -308,22 +207,13 @@ void DisegnaGiudizio5(QPainter &p)
     pieghe.moveTo(QPointF(11.0, 24.6));
     pieghe.quadTo(QPointF(13.4, 22.4), QPointF(15.6, 25.4));
     Linea(p, pieghe, 1.3, rosaScuro);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 228, 236));
-    p.save();
-    p.translate(8.6, 7.4);
-    p.rotate(-40);
-    p.drawEllipse(QPointF(0, 0), 2.0, 1.0);
-    p.restore();
+    Riflesso(p, QColor(255, 228, 236), QPointF(8.6, 7.4), -40, 2.0, 1.0);
 
     // A dark rim under the red keeps the cross readable over the pink.
     QPainterPath croce(QPointF(5.0, 5.0));
     croce.lineTo(QPointF(27.0, 27.0));
     croce.moveTo(QPointF(27.0, 5.0));
     croce.lineTo(QPointF(5.0, 27.0));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kInchiostro, 5.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(croce);
-    p.setPen(QPen(kRosso, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(croce);
+    Linea(p, croce, 5.4);
+    Linea(p, croce, 3.0, kRosso);
 }

@@ -2,6 +2,7 @@
 // The title, the paper tile, the objects on the buttons and around the window, the two small
 // pictures of the information window and the cursor.
 #include "figure.h"
+#include "pennello.h"
 #include "testo.h"
 
 #include <QPainter>
@@ -11,11 +12,19 @@
 
 #include <array>
 
+using pennello::Ellisse;
+using pennello::kBianco;
+using pennello::Linea;
+using pennello::Penna;
+using pennello::Poligono;
+using pennello::Riempi;
+
 namespace {
 
 // One style for every picture: a bold dark outline, flat bright fills, a darker band along the
-// lower right edge and a touch of light on the upper left.
-const QColor kInchiostro(38, 32, 36);
+// lower right edge and a touch of light on the upper left. The ink is a shade lighter than the
+// faces' one, so it is always passed to the shared helpers.
+const QColor kInchiostroOggetti(38, 32, 36);
 constexpr qreal kTratto = 1.5;
 
 const QColor kRosso(228, 34, 38);
@@ -24,37 +33,25 @@ const QColor kBlu(34, 84, 214);
 const QColor kVerde(24, 160, 48);
 const QColor kNero(40, 40, 44);
 const QColor kGrigioOmbra(128, 128, 128);
-const QColor kBianco(255, 255, 255);
 const QColor kCarta(244, 242, 212);
-
-QPen Penna(qreal larghezza = kTratto, const QColor &colore = kInchiostro)
-{
-    return QPen(colore, larghezza, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
 
 void Colora(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal ombra = 1.6,
             qreal tratto = kTratto)
 {
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colore);
-    p.drawPath(forma);
+    Riempi(p, forma, colore, 0);
     if (ombra > 0) {
         p.setBrush(colore.darker(128));
         p.drawPath(forma.subtracted(forma.translated(-ombra, -ombra)));
     }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(tratto));
-    p.drawPath(forma);
+    Linea(p, forma, tratto, kInchiostroOggetti);
     p.restore();
 }
 
 void Luce(QPainter &p, const QPainterPath &riflesso, qreal larghezza = 1.3)
 {
     p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(larghezza, QColor(255, 255, 255, 220)));
-    p.drawPath(riflesso);
+    Linea(p, riflesso, larghezza, QColor(255, 255, 255, 220));
     p.restore();
 }
 
@@ -93,18 +90,13 @@ QPainterPath PuntoInterrogativo()
     gancio.cubicTo(19.8, 4.0, 22.6, 6.4, 22.6, 10.0);
     gancio.cubicTo(22.6, 13.2, 19.8, 14.6, 17.8, 16.0);
     gancio.cubicTo(16.4, 17.0, 15.9, 17.9, 15.9, 19.8);
-    QPainterPath forma = Spessa(gancio, 5.8);
-    QPainterPath punto;
-    punto.addEllipse(QPointF(15.9, 25.6), 3.2, 3.2);
-    return forma.united(punto);
+    return Spessa(gancio, 5.8).united(Ellisse(15.9, 25.6, 3.2, 3.2));
 }
 
 void Domanda(QPainter &p, const QColor &colore)
 {
     const QPainterPath forma = PuntoInterrogativo();
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGrigioOmbra);
-    p.drawPath(forma.translated(2.4, 2.2));
+    Riempi(p, forma.translated(2.4, 2.2), kGrigioOmbra, 0);
     Colora(p, forma, colore, 1.8);
     QPainterPath riflesso;
     riflesso.moveTo(10.3, 9.0);
@@ -136,10 +128,7 @@ QPainterPath Ruota(QPointF centro, int denti, qreal angolo)
                  << SulCerchio(centro, interno, a + 0.29 * passo)
                  << SulCerchio(centro, interno, a + 0.50 * passo);
     }
-    QPainterPath ruota;
-    ruota.addPolygon(contorno);
-    ruota.closeSubpath();
-    return ruota;
+    return Poligono(contorno);
 }
 
 void DisegnaRuota(QPainter &p, QPointF centro, int denti, qreal angolo, const QColor &colore)
@@ -149,7 +138,7 @@ void DisegnaRuota(QPainter &p, QPointF centro, int denti, qreal angolo, const QC
     p.setPen(Penna(1.0, colore.darker(150)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centro, primitivo * 0.55, primitivo * 0.55);
-    p.setPen(Penna(1.2));
+    p.setPen(Penna(1.2, kInchiostroOggetti));
     p.setBrush(QColor(70, 70, 76));
     p.drawEllipse(centro, primitivo * 0.24, primitivo * 0.24);
 }
@@ -211,9 +200,7 @@ void DisegnaGuanto(QPainter &p, const Guanto &g, qreal tratto = kTratto, qreal p
 {
     Colora(p, g.mano, kBianco, 1.4, tratto);
     Colora(p, g.polsino, QColor(232, 236, 244), 0.9, tratto);
-    p.setPen(Penna(pieghe));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(g.pieghe);
+    Linea(p, g.pieghe, pieghe, kInchiostroOggetti);
 }
 
 QTransform Posa(QPointF punta, qreal gradi, qreal scala)
@@ -239,12 +226,9 @@ QPainterPath Freccia(QPointF centro, qreal raggio, qreal da, qreal a, qreal spes
             arco.lineTo(punto);
     }
     QPainterPath corpo = Spessa(arco, spessore, Qt::FlatCap);
-    QPolygonF punta;
-    punta << SulCerchio(centro, raggio - spessore, a - 1) << SulCerchio(centro, raggio + spessore, a - 1)
-          << SulCerchio(centro, raggio, a + 34);
-    QPainterPath testa;
-    testa.addPolygon(punta);
-    testa.closeSubpath();
+    const QPainterPath testa = Poligono({SulCerchio(centro, raggio - spessore, a - 1),
+                                         SulCerchio(centro, raggio + spessore, a - 1),
+                                         SulCerchio(centro, raggio, a + 34)});
     return corpo.united(testa);
 }
 
@@ -259,10 +243,7 @@ QPainterPath Strappo(QPointF centro, qreal raggio, qreal dente, int seme)
         const qreal a = (i + (Caso(i, 1, seme) - 0.5) * 0.6) * 360.0 / kPunte;
         bordo << SulCerchio(centro, r, a);
     }
-    QPainterPath strappo;
-    strappo.addPolygon(bordo);
-    strappo.closeSubpath();
-    return strappo;
+    return Poligono(bordo);
 }
 
 // ---- paper -----------------------------------------------------------------------------------
@@ -308,15 +289,10 @@ void DisegnaTitolo(QPainter &p)
     for (QPainterPath &l : lettere)
         l.translate(sposta);
 
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 150, 150));
-    p.drawPath(tutte.translated(2.6, 2.4));
+    Riempi(p, tutte.translated(2.6, 2.4), QColor(150, 150, 150), 0);
     // A dark rim, a white ring inside it, then the letter's own colour, lighter towards the top.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(4.6));
-    p.drawPath(tutte);
-    p.setPen(Penna(2.0, kBianco));
-    p.drawPath(tutte);
+    Linea(p, tutte, 4.6, kInchiostroOggetti);
+    Linea(p, tutte, 2.0, kBianco);
     for (qsizetype i = 0; i < lettere.size(); ++i) {
         const QColor colore = colori[i % colori.size()];
         QLinearGradient sfumatura(0, sposta.y() - kMaiuscole, 0, sposta.y());
@@ -382,7 +358,7 @@ void DisegnaBuco(QPainter &p)
     p.setBrush(QColor(252, 250, 236));
     p.drawPath(Strappo(centro, 21.0, 2.2, 7));
     const QPainterPath buco = Strappo(centro, 17.5, 2.6, 11);
-    p.setPen(Penna(1.2));
+    p.setPen(Penna(1.2, kInchiostroOggetti));
     p.setBrush(QColor(72, 64, 58));
     p.drawPath(buco);
     QRadialGradient fondo(centro + QPointF(1.5, 1.5), 16);
@@ -410,12 +386,11 @@ void DisegnaNoSuono(QPainter &p)
     cono.lineTo(10.8, 20.6);
     cono.closeSubpath();
     Colora(p, cono, QColor(140, 150, 176), 1.4);
-    p.setPen(Penna(1.6));
+    p.setPen(Penna(1.6, kInchiostroOggetti));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(17.0, 10.0, 8.4, 12), -55 * 16, 110 * 16);
 
-    QPainterPath divieto;
-    divieto.addEllipse(QPointF(16, 16), 13.0, 13.0);
+    QPainterPath divieto = Ellisse(16, 16, 13.0, 13.0);
     divieto.moveTo(7.0, 7.0);
     divieto.lineTo(25.0, 25.0);
     divieto.moveTo(25.0, 7.0);
@@ -437,7 +412,7 @@ void DisegnaManoPremuta(QPainter &p)
     // Coming down from above, the cuff cut off by the top edge.
     DisegnaGuanto(p, FaiGuanto(Posa(QPointF(16.6, 20.2), 180, 0.95)));
     // Little strokes saying "pressed".
-    p.setPen(Penna(1.2));
+    p.setPen(Penna(1.2, kInchiostroOggetti));
     p.drawLine(QPointF(11.0, 20.0), QPointF(8.4, 18.6));
     p.drawLine(QPointF(10.6, 22.2), QPointF(7.4, 22.2));
     p.drawLine(QPointF(22.2, 20.0), QPointF(24.8, 18.6));
@@ -461,9 +436,7 @@ void DisegnaEsci(QPainter &p)
     Colora(p, Spessa(croce, 5.4), kRosso, 1.4);
     QPainterPath scritta = PercorsoTesto(QStringLiteral("Esci"), 8.0, 0.4);
     scritta.translate(16.0 - scritta.boundingRect().center().x(), 30.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kInchiostro);
-    p.drawPath(scritta);
+    Riempi(p, scritta, kInchiostroOggetti, 0);
 }
 
 void DisegnaBusta(QPainter &p)

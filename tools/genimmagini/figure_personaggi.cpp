@@ -1,68 +1,28 @@
 // SPDX-License-Identifier: MIT
 // Faces, the teacher, the professor and the two boys.
 #include "figure.h"
+#include "pennello.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace pennello;
+
 namespace {
 
-// The same ink and line weights as the other pictures, so the whole set looks like one hand drew it.
-const QColor kInchiostro(28, 24, 22);
-const QColor kBianco(255, 255, 255);
 const QColor kGiallo(255, 212, 28);
 const QColor kGialloOmbra(240, 150, 10);
 const QColor kLuce(255, 250, 210);
-const QColor kRosso(225, 30, 35);
 const QColor kRossoScuro(130, 10, 20);
 const QColor kLingua(250, 110, 120);
 const QColor kGuance(255, 140, 110);
 const QColor kPelle(250, 200, 160);
 const QColor kPelleOmbra(220, 150, 110);
 
-constexpr qreal kBordo = 1.2;
-constexpr qreal kTratto = 1.5; // features inside a shape need more weight than the rim to survive 32 px
-
-QPen Penna(qreal larghezza = kBordo, const QColor &colore = kInchiostro)
+// People are 32 units wide and symmetric about x = 16: a symmetric part is given by its left half.
+QPointF Simmetrico(QPointF q)
 {
-    return QPen(colore, larghezza, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-void Riempi(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal bordo = kBordo)
-{
-    p.setPen(bordo > 0 ? Penna(bordo) : Qt::NoPen);
-    p.setBrush(colore);
-    p.drawPath(forma);
-}
-
-void Linea(QPainter &p, const QPainterPath &traccia, qreal larghezza = kTratto,
-           const QColor &colore = kInchiostro)
-{
-    p.setPen(Penna(larghezza, colore));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(traccia);
-}
-
-QPainterPath Ellisse(qreal cx, qreal cy, qreal rx, qreal ry)
-{
-    QPainterPath e;
-    e.addEllipse(QPointF(cx, cy), rx, ry);
-    return e;
-}
-
-QPainterPath Curva(QPointF a, QPointF controllo, QPointF b)
-{
-    QPainterPath c(a);
-    c.quadTo(controllo, b);
-    return c;
-}
-
-QPainterPath Poligono(std::initializer_list<QPointF> punti)
-{
-    QPainterPath f;
-    f.addPolygon(QPolygonF(QList<QPointF>(punti)));
-    f.closeSubpath();
-    return f;
+    return QPointF(32 - q.x(), q.y());
 }
 
 // Yellow disc with a shaded lower-right rim and a small highlight: the common ground of the nine faces.
@@ -71,22 +31,11 @@ void BaseFaccia(QPainter &p)
     const QPainterPath disco = Ellisse(16, 16, 14.4, 14.4);
     p.save();
     p.setClipPath(disco);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGialloOmbra);
-    p.drawPath(disco);
-    p.setBrush(kGiallo);
-    p.drawPath(Ellisse(15.0, 15.0, 13.9, 13.9));
+    Riempi(p, disco, kGialloOmbra, 0);
+    Riempi(p, Ellisse(15.0, 15.0, 13.9, 13.9), kGiallo, 0);
     p.restore();
-    p.setPen(Penna());
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(disco);
-    p.save();
-    p.translate(9.0, 7.6);
-    p.rotate(-35);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kLuce);
-    p.drawEllipse(QPointF(0, 0), 3.0, 1.6);
-    p.restore();
+    Linea(p, disco, kBordo);
+    Riflesso(p, kLuce, QPointF(9.0, 7.6), -35, 3.0, 1.6);
 }
 
 void OcchiAperti(QPainter &p, qreal y = 12.5, qreal ry = 2.7)
@@ -107,27 +56,71 @@ void OcchiChiusi(QPainter &p, bool felici)
     }
 }
 
-void Guance(QPainter &p)
+// Pupil centred in the iris, so the eye looks straight out.
+void OcchioColorato(QPainter &p, const QPainterPath &bulbo, const QColor &colore, QPointF centro, QSizeF iride,
+                    QSizeF pupilla, QPointF riflesso)
 {
+    Riempi(p, bulbo, kBianco, 1.1);
     p.setPen(Qt::NoPen);
-    p.setBrush(kGuance);
-    p.drawEllipse(QPointF(6.8, 19.0), 2.2, 1.5);
-    p.drawEllipse(QPointF(25.2, 19.0), 2.2, 1.5);
+    p.setBrush(colore);
+    p.drawEllipse(centro, iride.width(), iride.height());
+    Pupilla(p, centro, pupilla.width(), pupilla.height(), riflesso, 0.6);
 }
 
-void BoccaAperta(QPainter &p, const QPainterPath &bocca, const QColor &fondo, const QPainterPath &lingua)
+// A straight stroke and its mirror image, in one path.
+void TrattiSimmetrici(QPainter &p, QPointF da, QPointF a, qreal larghezza, const QColor &colore = kInchiostro)
+{
+    QPainterPath tratti(da);
+    tratti.lineTo(a);
+    tratti.moveTo(Simmetrico(da));
+    tratti.lineTo(Simmetrico(a));
+    Linea(p, tratti, larghezza, colore);
+}
+
+void Guance(QPainter &p, const QColor &colore, QPointF sinistra, qreal rx, qreal ry)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(fondo);
-    p.drawPath(bocca);
+    p.setBrush(colore);
+    p.drawEllipse(sinistra, rx, ry);
+    p.drawEllipse(Simmetrico(sinistra), rx, ry);
+}
+
+// A wide-open laughing mouth: a shallow upper lip from corner to corner, a deep round bottom.
+QPainterPath BoccaRidente(QPointF angolo, qreal labbro, QPointF fianco, QPointF fondo)
+{
+    QPainterPath bocca(angolo);
+    bocca.quadTo(QPointF(16, labbro), Simmetrico(angolo));
+    bocca.cubicTo(Simmetrico(fianco), Simmetrico(fondo), QPointF(16, fondo.y()));
+    bocca.cubicTo(fondo, fianco, angolo);
+    return bocca;
+}
+
+// The lips are outlined last, so whatever shows inside never covers them.
+void BoccaAperta(QPainter &p, const QPainterPath &bocca, const QColor &fondo, const QPainterPath &lingua,
+                 const QPainterPath &denti = {})
+{
+    Riempi(p, bocca, fondo, 0);
     p.save();
     p.setClipPath(bocca);
-    p.setBrush(kLingua);
-    p.drawPath(lingua);
+    Riempi(p, lingua, kLingua, 0);
+    if (!denti.isEmpty())
+        Riempi(p, denti, kBianco, 1.0);
     p.restore();
-    p.setPen(Penna(1.3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(bocca);
+    Linea(p, bocca, 1.3);
+}
+
+// Shoulders and chest, cut by the bottom edge.
+QPainterPath Busto(qreal base, QPointF fianco, QPointF spalla, QPointF collo)
+{
+    const QPointF piede(base, 32.5);
+    QPainterPath busto(piede);
+    busto.lineTo(fianco);
+    busto.quadTo(spalla, collo);
+    busto.lineTo(Simmetrico(collo));
+    busto.quadTo(Simmetrico(spalla), Simmetrico(fianco));
+    busto.lineTo(Simmetrico(piede));
+    busto.closeSubpath();
+    return busto;
 }
 
 } // namespace
@@ -136,11 +129,8 @@ void DisegnaFaccia0(QPainter &p)
 {
     BaseFaccia(p);
     OcchiAperti(p, 11.8);
-    QPainterPath bocca(QPointF(8.2, 17.8));
-    bocca.quadTo(QPointF(16, 19.2), QPointF(23.8, 17.8));
-    bocca.cubicTo(QPointF(23.4, 24.5), QPointF(19.5, 27.2), QPointF(16, 27.2));
-    bocca.cubicTo(QPointF(12.5, 27.2), QPointF(8.6, 24.5), QPointF(8.2, 17.8));
-    BoccaAperta(p, bocca, kRosso, Ellisse(16, 28.0, 5.5, 3.6));
+    BoccaAperta(p, BoccaRidente(QPointF(8.2, 17.8), 19.2, QPointF(8.6, 24.5), QPointF(12.5, 27.2)), kRosso,
+                Ellisse(16, 28.0, 5.5, 3.6));
 }
 
 void DisegnaFaccia1(QPainter &p)
@@ -161,8 +151,7 @@ void DisegnaFaccia3(QPainter &p)
 {
     BaseFaccia(p);
     OcchiChiusi(p, false);
-    const QPainterPath bocca = Ellisse(16, 22.0, 4.2, 5.2);
-    BoccaAperta(p, bocca, kRossoScuro, Ellisse(16, 27.0, 3.8, 2.6));
+    BoccaAperta(p, Ellisse(16, 22.0, 4.2, 5.2), kRossoScuro, Ellisse(16, 27.0, 3.8, 2.6));
 }
 
 void DisegnaFaccia4(QPainter &p)
@@ -191,11 +180,7 @@ void DisegnaFaccia6(QPainter &p)
 {
     BaseFaccia(p);
     OcchiAperti(p, 14.0, 2.2);
-    QPainterPath ciglia(QPointF(7.6, 8.4));
-    ciglia.lineTo(QPointF(13.8, 11.2));
-    ciglia.moveTo(QPointF(24.4, 8.4));
-    ciglia.lineTo(QPointF(18.2, 11.2));
-    Linea(p, ciglia, 2.0);
+    TrattiSimmetrici(p, QPointF(7.6, 8.4), QPointF(13.8, 11.2), 2.0); // frowning brows
     QPainterPath bocca;
     bocca.addRoundedRect(QRectF(8.8, 19.2, 14.4, 7.0), 2.2, 2.2);
     Riempi(p, bocca, kBianco, 1.3);
@@ -211,16 +196,9 @@ void DisegnaFaccia6(QPainter &p)
 void DisegnaFaccia7(QPainter &p)
 {
     BaseFaccia(p);
-    for (qreal x : {11.0, 21.0}) {
-        Riempi(p, Ellisse(x, 12.2, 3.3, 3.7), kBianco, 1.1);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 140, 230));
-        p.drawEllipse(QPointF(x + 0.6, 12.8), 2.1, 2.3);
-        p.setBrush(kInchiostro);
-        p.drawEllipse(QPointF(x + 0.6, 12.8), 1.0, 1.1);
-        p.setBrush(kBianco);
-        p.drawEllipse(QPointF(x, 12.0), 0.6, 0.6);
-    }
+    for (qreal x : {11.0, 21.0})
+        OcchioColorato(p, Ellisse(x, 12.2, 3.3, 3.7), QColor(30, 140, 230), QPointF(x + 0.6, 12.8), {2.1, 2.3},
+                       {1.0, 1.1}, QPointF(x, 12.0));
     QPainterPath lingua(QPointF(13.0, 21.0));
     lingua.lineTo(QPointF(13.0, 24.6));
     lingua.cubicTo(QPointF(13.0, 29.2), QPointF(20.4, 29.2), QPointF(20.4, 24.6));
@@ -234,77 +212,21 @@ void DisegnaFaccia8(QPainter &p)
 {
     BaseFaccia(p);
     OcchiChiusi(p, true);
-    Guance(p);
-    QPainterPath bocca(QPointF(6.0, 16.6));
-    bocca.quadTo(QPointF(16, 19.0), QPointF(26.0, 16.6));
-    bocca.cubicTo(QPointF(25.2, 24.8), QPointF(20.6, 28.4), QPointF(16, 28.4));
-    bocca.cubicTo(QPointF(11.4, 28.4), QPointF(6.8, 24.8), QPointF(6.0, 16.6));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kRosso);
-    p.drawPath(bocca);
-    p.save();
-    p.setClipPath(bocca);
-    p.setBrush(kLingua);
-    p.drawEllipse(QPointF(16, 29.0), 6.0, 3.4);
+    Guance(p, kGuance, QPointF(6.8, 19.0), 2.2, 1.5);
     // Upper teeth as one white band: single teeth would blur together at 32 px.
     QPainterPath denti(QPointF(5.0, 15.0));
     denti.lineTo(QPointF(27.0, 15.0));
     denti.lineTo(QPointF(27.0, 18.2));
     denti.quadTo(QPointF(16, 22.6), QPointF(5.0, 18.2));
     denti.closeSubpath();
-    p.setBrush(kBianco);
-    p.setPen(Penna(1.0));
-    p.drawPath(denti);
-    p.restore();
-    p.setPen(Penna(1.3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(bocca);
+    BoccaAperta(p, BoccaRidente(QPointF(6.0, 16.6), 19.0, QPointF(6.8, 24.8), QPointF(11.4, 28.4)), kRosso,
+                Ellisse(16, 29.0, 6.0, 3.4), denti);
 }
 
 namespace {
 
 const QColor kArancio(255, 150, 20);
-const QColor kNeroTocco(40, 40, 48);
-const QColor kNeroToccoLuce(85, 88, 105);
-const QColor kOro(255, 200, 20);
 const QColor kGrigioPiume(196, 202, 214);
-
-// Mortarboard centred on its board. `mezzaAltezza` sets how much of the board's top we see;
-// `profonditaCalotta` how far the cap reaches below it; `lunghezzaNappa` how far the tassel hangs.
-void Tocco(QPainter &p, QPointF centro, qreal mezzaLarghezza, qreal mezzaAltezza, qreal profonditaCalotta,
-           qreal lunghezzaNappa)
-{
-    p.save();
-    p.translate(centro);
-    const qreal lc = mezzaLarghezza * 0.5;
-    QPainterPath calotta(QPointF(-lc, 0));
-    calotta.lineTo(QPointF(-lc * 0.96, profonditaCalotta - 1.6));
-    calotta.quadTo(QPointF(0, profonditaCalotta + 1.2), QPointF(lc * 0.96, profonditaCalotta - 1.6));
-    calotta.lineTo(QPointF(lc, 0));
-    calotta.closeSubpath();
-    Riempi(p, calotta, kNeroTocco);
-    Riempi(p, Poligono({{0, -mezzaAltezza}, {mezzaLarghezza, 0}, {0, mezzaAltezza}, {-mezzaLarghezza, 0}}),
-           kNeroTocco);
-    // A lighter top face keeps board and cap from merging into one black blot.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kNeroToccoLuce);
-    const qreal k = 0.68;
-    p.drawPath(Poligono({{0, -mezzaAltezza * k}, {mezzaLarghezza * k, 0}, {0, mezzaAltezza * k},
-                         {-mezzaLarghezza * k, 0}}));
-    const QPointF angolo(mezzaLarghezza * 0.78, mezzaAltezza * 0.22);
-    Linea(p, Curva(QPointF(0, 0), QPointF(angolo.x() * 0.7, 0.2), angolo), 1.2, kOro);
-    const QPointF capo = angolo + QPointF(0.1, lunghezzaNappa);
-    Linea(p, Curva(angolo, angolo + QPointF(0.3, lunghezzaNappa * 0.5), capo), 1.2, kOro);
-    const qreal lf = 1.5 + lunghezzaNappa * 0.08;
-    QPainterPath fiocco(capo + QPointF(-0.6, -0.6));
-    fiocco.lineTo(capo + QPointF(0.6, -0.6));
-    fiocco.lineTo(capo + QPointF(lf, 4.4));
-    fiocco.lineTo(capo + QPointF(-lf, 4.4));
-    fiocco.closeSubpath();
-    Riempi(p, fiocco, kOro, 1.0);
-    Riempi(p, Ellisse(0, 0, 1.4, 0.95), kOro, 0.9);
-    p.restore();
-}
 
 void Gufo(QPainter &p, bool arrabbiato)
 {
@@ -336,22 +258,11 @@ void Gufo(QPainter &p, bool arrabbiato)
     p.restore();
 
     const QColor iride = arrabbiato ? QColor(235, 25, 25) : QColor(255, 205, 0);
-    for (qreal x : {11.7, 20.3}) {
-        Riempi(p, Ellisse(x, 16.8, 4.3, 4.3), kBianco, 1.1);
-        p.setPen(Qt::NoPen);
-        p.setBrush(iride);
-        p.drawEllipse(QPointF(x, 16.8), 3.1, 3.1);
-        p.setBrush(kInchiostro);
-        p.drawEllipse(QPointF(x, 16.8), 1.5, 1.5);
-        p.setBrush(kBianco);
-        p.drawEllipse(QPointF(x - 0.8, 15.9), 0.6, 0.6);
-    }
+    for (qreal x : {11.7, 20.3})
+        OcchioColorato(p, Ellisse(x, 16.8, 4.3, 4.3), iride, QPointF(x, 16.8), {3.1, 3.1}, {1.5, 1.5},
+                       QPointF(x - 0.8, 15.9));
     if (arrabbiato) {
-        QPainterPath ciglia(QPointF(6.4, 10.8));
-        ciglia.lineTo(QPointF(14.6, 13.6));
-        ciglia.moveTo(QPointF(25.6, 10.8));
-        ciglia.lineTo(QPointF(17.4, 13.6));
-        Linea(p, ciglia, 2.0);
+        TrattiSimmetrici(p, QPointF(6.4, 10.8), QPointF(14.6, 13.6), 2.0); // frowning brows
         Linea(p, Curva(QPointF(12.2, 26.4), QPointF(16, 22.4), QPointF(19.8, 26.4)), 1.5);
     } else {
         Linea(p, Curva(QPointF(11.0, 23.0), QPointF(16, 28.4), QPointF(21.0, 23.0)), 1.5);
@@ -380,14 +291,7 @@ void DisegnaMaestroArrabbiato(QPainter &p)
 void DisegnaProfessore(QPainter &p)
 {
     const QColor giacca(70, 90, 150);
-    QPainterPath busto(QPointF(1.5, 32.5));
-    busto.lineTo(QPointF(2.6, 27.6));
-    busto.quadTo(QPointF(4.0, 23.6), QPointF(10.0, 22.8));
-    busto.lineTo(QPointF(22.0, 22.8));
-    busto.quadTo(QPointF(28.0, 23.6), QPointF(29.4, 27.6));
-    busto.lineTo(QPointF(30.5, 32.5));
-    busto.closeSubpath();
-    Riempi(p, busto, giacca);
+    Riempi(p, Busto(1.5, QPointF(2.6, 27.6), QPointF(4.0, 23.6), QPointF(10.0, 22.8)), giacca);
     QPainterPath camicia(QPointF(11.6, 22.8));
     camicia.lineTo(QPointF(20.4, 22.8));
     camicia.lineTo(QPointF(16.0, 30.0));
@@ -398,13 +302,7 @@ void DisegnaProfessore(QPainter &p)
         Riempi(p, Ellisse(x, 13.6, 1.9, 2.7), kPelle, 1.1);
     const QPainterPath testa = Ellisse(15.7, 12.4, 9.2, 10.4);
     Riempi(p, testa, kPelle);
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 236, 215));
-    p.translate(11.4, 5.2);
-    p.rotate(-30);
-    p.drawEllipse(QPointF(0, 0), 3.0, 1.5);
-    p.restore();
+    Riflesso(p, QColor(255, 236, 215), QPointF(11.4, 5.2), -30, 3.0, 1.5);
     // Grey tufts above the ears: without them the bald dome reads as an egg.
     for (qreal x : {7.2, 24.2}) {
         QPainterPath ciuffo = Ellisse(x, 10.6, 2.4, 3.4);
@@ -446,19 +344,8 @@ namespace {
 void Bimbo(QPainter &p, const QColor &maglia, const QColor &magliaOmbra, const QColor &capelli,
            const QColor &capelliLuce, bool scuro)
 {
-    QPainterPath busto(QPointF(2.0, 32.5));
-    busto.lineTo(QPointF(3.0, 28.0));
-    busto.quadTo(QPointF(4.4, 24.0), QPointF(11.0, 23.4));
-    busto.lineTo(QPointF(21.0, 23.4));
-    busto.quadTo(QPointF(27.6, 24.0), QPointF(29.0, 28.0));
-    busto.lineTo(QPointF(30.0, 32.5));
-    busto.closeSubpath();
-    Riempi(p, busto, maglia);
-    QPainterPath pieghe(QPointF(8.0, 28.0));
-    pieghe.lineTo(QPointF(8.6, 32.5));
-    pieghe.moveTo(QPointF(24.0, 28.0));
-    pieghe.lineTo(QPointF(23.4, 32.5));
-    Linea(p, pieghe, 1.0, magliaOmbra);
+    Riempi(p, Busto(2.0, QPointF(3.0, 28.0), QPointF(4.4, 24.0), QPointF(11.0, 23.4)), maglia);
+    TrattiSimmetrici(p, QPointF(8.0, 28.0), QPointF(8.6, 32.5), 1.0, magliaOmbra); // folds of the shirt
     // The neck has no outline of its own: with one, chin, neck and collar stack into a dark "beard".
     QPainterPath collo(QPointF(13.6, 20.0));
     collo.lineTo(QPointF(13.6, 23.6));
@@ -492,17 +379,9 @@ void Bimbo(QPainter &p, const QColor &maglia, const QColor &magliaOmbra, const Q
     Riempi(p, chioma, capelli);
     Linea(p, Curva(QPointF(11.0, 4.4), QPointF(14.0, 3.0), QPointF(17.4, 3.4)), 1.2, capelliLuce);
 
-    for (qreal x : {12.6, 19.4}) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(kInchiostro);
-        p.drawEllipse(QPointF(x, 12.9), 1.4, 1.8);
-        p.setBrush(kBianco);
-        p.drawEllipse(QPointF(x - 0.4, 12.3), 0.55, 0.55);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 160, 140));
-    p.drawEllipse(QPointF(10.2, 16.4), 1.6, 1.0);
-    p.drawEllipse(QPointF(21.8, 16.4), 1.6, 1.0);
+    for (qreal x : {12.6, 19.4})
+        Pupilla(p, QPointF(x, 12.9), 1.4, 1.8, QPointF(x - 0.4, 12.3), 0.55);
+    Guance(p, QColor(255, 160, 140), QPointF(10.2, 16.4), 1.6, 1.0);
     QPainterPath bocca(QPointF(12.4, 16.6));
     bocca.quadTo(QPointF(16, 17.6), QPointF(19.6, 16.6));
     bocca.quadTo(QPointF(19.0, 19.6), QPointF(16, 19.6));
