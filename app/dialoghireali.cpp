@@ -1,44 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "dialoghireali.h"
 
-#include "cercanum.h"
+#include "frmabout.h"
+#include "frmpresent.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-// Stand-ins until the start dialog and the information window are built: the smallest modal
-// windows that keep the game going (one player; a single button that closes).
 namespace {
 
-void MostraSegnaposto(QWidget *padre, const QString &titolo, const QString &testo, const QString &pulsante)
+// Centred over the window that opens it. Qt's own centring assumes a 10 × 40 frame when it
+// sees none (no window manager), which puts the dialog off centre; the opener's frame is the
+// better guess for the dialog's.
+void CentraSopra(QWidget *dialogo, QWidget *padre)
 {
-    QDialog dialogo(padre, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    dialogo.setWindowTitle(titolo);
-    auto *colonna = new QVBoxLayout(&dialogo);
-    auto *etichetta = new QLabel(testo, &dialogo);
-    etichetta->setTextFormat(Qt::PlainText);
-    colonna->addWidget(etichetta);
-    auto *chiudi = new QPushButton(pulsante, &dialogo);
-    chiudi->setDefault(true);
-    colonna->addWidget(chiudi);
-    QObject::connect(chiudi, &QPushButton::clicked, &dialogo, &QDialog::accept);
-    dialogo.exec();
+    if (!padre)
+        return; // Qt centres it on the screen
+    const QWidget *apre = padre->window();
+    const QRect fuori = apre->frameGeometry();
+    const QSize tutto = dialogo->size() + (fuori.size() - apre->size());
+    dialogo->move(fuori.center() - QPoint(tutto.width() / 2, tutto.height() / 2));
 }
 
 } // namespace
 
+// Both windows are built afresh at every opening, so each starts from its designed state,
+// and are gone when the call returns.
+
 void DialoghiReali::MostraPresentazione(QWidget *padre)
 {
-    Cercanum::NumGiocatori = 1;
-    if (Cercanum::SuonoAttivo)
-        Cercanum::SuonaWav(102);
-    MostraSegnaposto(padre, QStringLiteral("Cercanum "), QStringLiteral("1 giocatore"), QStringLiteral("&OK"));
+    frmPresent dialogo(padre);
+    CentraSopra(&dialogo, padre);
+    dialogo.exec();
 }
 
 void DialoghiReali::MostraInformazioni(QWidget *padre)
 {
-    MostraSegnaposto(padre, QStringLiteral("Informazioni "), QStringLiteral("CERCANUM"),
-                     Cercanum::AvvioInCorso ? QStringLiteral("&Gioca") : QStringLiteral("&Chiudi"));
+    frmAbout dialogo(padre);
+    CentraSopra(&dialogo, padre);
+    dialogo.exec();
 }

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The information window: name, version, contact address and, on request, the rules.
+// Loaded on construction; Command1, Enter, Esc and the close box all just close it.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget *padre);
+
+    // The rules text exactly as last put into Text1 (CRLF line breaks included).
+    QString TestoText1() const { return testoText1; }
+
+    static const QString IndirizzoEmail;
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
+
+private:
+    void Form_Load();
+    void Check1_Click();
+    void Command1_Click();
+    void lblEmail_Click();
+    void Info();
+
+    QLabel *Label1 = nullptr;
+    QLabel *lblVersione = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *lblEmail = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label4 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Check1 = nullptr;
+    QPlainTextEdit *Text1 = nullptr;
+    QString testoText1;
+};

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "twips.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The start dialog: one or two players and their names, left in Cercanum::NumGiocatori and
+// Cercanum::NomeGiocatore when it closes. Loaded (and sound 102 requested) on construction.
+class frmPresent : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmPresent(QWidget *padre);
+
+protected:
+    // Every way of closing ends here: OK, Enter and the close box store the same answer.
+    void done(int esito) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
+
+private:
+    void Form_Load();
+    void optNumGiocatori_Click(int indice);
+    void Form_Unload();
+    // The designed "window height" is the outer one; Qt sizes the client area.
+    void ImpostaAltezza(int twips);
+    static void Colloca(QWidget *w, Twips::Rett r);
+
+    QLabel *Label2 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *Image3 = nullptr;
+    QRadioButton *optNumGiocatori[2] = {};
+    QGroupBox *Frame1 = nullptr;
+    QLabel *imgNome[2] = {};
+    QLabel *Label1[2] = {};
+    QLineEdit *txtGiocatori[2] = {};
+    QPushButton *cmdOk = nullptr;
+    bool scaricato = false;
+};

@@ -1,0 +1,429 @@
+// SPDX-License-Identifier: MIT
+#include "caratteri.h"
+#include "cercanum.h"
+#include "cursoremano.h"
+#include "dialoghireali.h"
+#include "frmabout.h"
+#include "frmpresent.h"
+#include "uscitaaudio.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Registratore final : UscitaAudio
+{
+    std::vector<int> suonati;
+    int NumDispositivi() override { return 1; }
+    void Riproduci(Intero id, const QByteArray &) override { suonati.push_back(id); }
+};
+
+// Receives the links the information window hands to the desktop.
+class Posta : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> aperti;
+    Q_INVOKABLE void Apri(const QUrl &url) { aperti.append(url); }
+};
+
+template <typename T>
+T *Figlio(QWidget *w, const QString &nome)
+{
+    auto *f = w->findChild<T *>(nome);
+    if (!f)
+        qFatal("no control %s", qPrintable(nome));
+    return f;
+}
+QRadioButton *Opzione(QWidget *w, int i) { return Figlio<QRadioButton>(w, QStringLiteral("optNumGiocatori%1").arg(i)); }
+QLineEdit *Nome(QWidget *w, int i) { return Figlio<QLineEdit>(w, QStringLiteral("txtGiocatori%1").arg(i)); }
+QPushButton *Pulsante(QWidget *w, const char *nome) { return Figlio<QPushButton>(w, QString::fromLatin1(nome)); }
+QGroupBox *Frame1(QWidget *w) { return Figlio<QGroupBox>(w, QStringLiteral("Frame1")); }
+QPlainTextEdit *Text1(QWidget *w) { return Figlio<QPlainTextEdit>(w, QStringLiteral("Text1")); }
+
+bool CentrataSu(const QWidget *w, const QWidget *padre)
+{
+    const QPoint scarto = w->frameGeometry().center() - padre->frameGeometry().center();
+    return qAbs(scarto.x()) <= 1 && qAbs(scarto.y()) <= 1;
+}
+
+void Premi(QWidget *w, Qt::Key tasto)
+{
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, tasto);
+}
+
+// Types as a keyboard would, letters beyond ASCII included.
+void Scrivi(QWidget *w, const QString &testo)
+{
+    for (const QChar c : testo) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Runs `apri`, which shows a modal window and returns once it is closed, and acts once on that
+// window. False when the action left it open (it is then closed, so the test goes on).
+bool ConModale(const std::function<void()> &apri, const std::function<void(QWidget *)> &azione)
+{
+    QTimer sonda;
+    sonda.setInterval(5);
+    bool agito = false, rimasta = false;
+    QElapsedTimer dopo;
+    QObject::connect(&sonda, &QTimer::timeout, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && !agito) {
+            agito = true;
+            dopo.start();
+            azione(w);
+        } else if (w && !rimasta && dopo.elapsed() > 1000) {
+            rimasta = true;
+            w->close();
+        }
+    });
+    sonda.start();
+    apri();
+    sonda.stop();
+    return agito && !rimasta && !QApplication::activeModalWidget();
+}
+
+using Nomi = std::array<std::string, 2>;
+enum class Chiusura { Ok, Invio, Box };
+
+} // namespace
+
+class TestDialoghi : public QObject
+{
+    Q_OBJECT
+    Registratore audio;
+    QWidget padre;
+    DialoghiReali dialoghi;
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        Caratteri::Registra();
+        padre.setGeometry(100, 100, 564, 370);
+        padre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&padre));
+    }
+
+    void init()
+    {
+        Cercanum::NumGiocatori = 1;
+        Cercanum::NomeGiocatore = {};
+        Cercanum::SuonoAttivo = false;
+        Cercanum::AvvioInCorso = false;
+        audio.suonati.clear();
+        Cercanum::ImpostaUscitaAudio(&audio);
+    }
+
+    void cleanup() { Cercanum::ImpostaUscitaAudio(nullptr); }
+
+    // -----------------------------------------------------------------------------------------
+    // Start dialog
+
+    void presentazione_unGiocatoreNonToccaINomi()
+    {
+        // Lower-case names would come back proper-cased if anything were stored.
+        Cercanum::NomeGiocatore = {"luca      ", "sara      "};
+        Cercanum::NumGiocatori = 2;
+        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [&](QWidget *w) {
+            QCOMPARE(w->windowTitle(), QStringLiteral("Cercanum "));
+            QVERIFY(CentrataSu(w, &padre));
+            QVERIFY(Opzione(w, 0)->isChecked());
+            QVERIFY(!Frame1(w)->isVisible());
+            QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
+            QCOMPARE(Pulsante(w, "cmdOk")->y(), 102);
+            QCOMPARE(Cercanum::NumGiocatori, Intero(1));
+            Premi(w, Qt::Key_Escape); // no cancel button
+            QVERIFY(w->isVisible());
+            Premi(w, Qt::Key_Return);
+        }));
+        QCOMPARE(Cercanum::NumGiocatori, Intero(1));
+        QCOMPARE(Cercanum::NomeGiocatore, (Nomi{"luca      ", "sara      "}));
+    }
+
+    void presentazione_dueGiocatori_data()
+    {
+        QTest::addColumn<QString>("primo");
+        QTest::addColumn<QString>("secondo");
+        QTest::addColumn<Chiusura>("chiusura");
+        QTest::addColumn<QString>("atteso0");
+        QTest::addColumn<QString>("atteso1");
+        QTest::newRow("spazi e maiuscole") << "  marco" << "ANNA MARIA" << Chiusura::Ok << "Marco     " << "Anna Maria";
+        QTest::newRow("box come OK") << "  marco" << "ANNA MARIA" << Chiusura::Box << "Marco     " << "Anna Maria";
+        QTest::newRow("solo il primo") << "marco" << "" << Chiusura::Invio << "Rosso     " << "Verde     ";
+        QTest::newRow("solo il secondo") << "" << "anna" << Chiusura::Box << "Rosso     " << "Verde     ";
+        QTest::newRow("solo spazi contano") << "   " << "anna" << Chiusura::Ok << "          " << "Anna      ";
+        QTest::newRow("accenti e marcatura") << QString::fromUtf8("élia dE luca") << "<b>x</b>" << Chiusura::Invio
+                                             << QString::fromUtf8("Élia De Lu") << "<b>x</b>  ";
+        QTest::newRow("undicesimo rifiutato") << "abcdefghijkl" << "MARIA" << Chiusura::Ok << "Abcdefghij"
+                                              << "Maria     ";
+    }
+
+    void presentazione_dueGiocatori()
+    {
+        QFETCH(QString, primo);
+        QFETCH(QString, secondo);
+        QFETCH(Chiusura, chiusura);
+        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [&](QWidget *w) {
+            QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
+            QCOMPARE(w->focusWidget(), Nome(w, 0));
+            Scrivi(Nome(w, 0), primo);
+            Scrivi(Nome(w, 1), secondo);
+            switch (chiusura) {
+            case Chiusura::Ok: QTest::mouseClick(Pulsante(w, "cmdOk"), Qt::LeftButton); break;
+            case Chiusura::Invio: QTest::keyClick(Nome(w, 1), Qt::Key_Return); break;
+            case Chiusura::Box: w->close(); break;
+            }
+        }));
+        QCOMPARE(Cercanum::NumGiocatori, Intero(2));
+        QTEST(QString::fromStdString(Cercanum::NomeGiocatore[0]), "atteso0");
+        QTEST(QString::fromStdString(Cercanum::NomeGiocatore[1]), "atteso1");
+    }
+
+    void presentazione_finestraSaleOgniVoltaCheSiScelgonoDue()
+    {
+        frmPresent d(&padre);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.move(300, 400);
+        const int y0 = d.y();
+
+        QTest::mouseClick(Opzione(&d, 1), Qt::LeftButton);
+        QCOMPARE(d.y(), y0 - 47);
+        QCOMPARE(d.size(), QSize(320, 233)); // 3825 twips outer
+        QVERIFY(Frame1(&d)->isVisible());
+        QCOMPARE(Pulsante(&d, "cmdOk")->y(), 206);
+        QCOMPARE(d.focusWidget(), Nome(&d, 0));
+        Premi(&d, Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), Nome(&d, 1));
+        Premi(&d, Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), Pulsante(&d, "cmdOk"));
+        Premi(&d, Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), Opzione(&d, 1));
+
+        QTest::mouseClick(Opzione(&d, 1), Qt::LeftButton); // already chosen: no second climb
+        QCOMPARE(d.y(), y0 - 47);
+        QTest::mouseClick(Opzione(&d, 0), Qt::LeftButton); // one player does not lower it
+        QCOMPARE(d.y(), y0 - 47);
+        QCOMPARE(d.size(), QSize(320, 127));
+        QVERIFY(!Frame1(&d)->isVisible());
+        QCOMPARE(Pulsante(&d, "cmdOk")->y(), 102);
+        QTest::mouseClick(Opzione(&d, 1), Qt::LeftButton);
+        QCOMPARE(d.y(), y0 - 94);
+    }
+
+    void presentazione_secondaVoltaNomiConservati()
+    {
+        const Nomi prima{"<b>x</b>  ", "Anna Maria"};
+        Cercanum::NomeGiocatore = prima;
+        Cercanum::NumGiocatori = 2;
+        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [](QWidget *w) {
+            QVERIFY(Opzione(w, 0)->isChecked());
+            QCOMPARE(Nome(w, 0)->text(), QStringLiteral("<b>x</b>  "));
+            QCOMPARE(Nome(w, 1)->text(), QStringLiteral("Anna Maria"));
+            QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
+            QTest::mouseClick(Pulsante(w, "cmdOk"), Qt::LeftButton);
+        }));
+        QCOMPARE(Cercanum::NumGiocatori, Intero(2));
+        QCOMPARE(Cercanum::NomeGiocatore, prima);
+    }
+
+    void presentazione_suono102SoloSeAttivo()
+    {
+        for (const bool attivo : {true, false}) {
+            audio.suonati.clear();
+            Cercanum::SuonoAttivo = attivo;
+            const std::vector<int> attesi = attivo ? std::vector<int>{102} : std::vector<int>{};
+            frmPresent d(&padre);
+            QCOMPARE(audio.suonati, attesi);
+            Opzione(&d, 1)->click();
+            d.accept();
+            QCOMPARE(audio.suonati, attesi); // nothing more at choosing or closing
+        }
+    }
+
+    // -----------------------------------------------------------------------------------------
+    // Information window
+
+    void informazioni_pulsanteEChiusura_data()
+    {
+        QTest::addColumn<bool>("avvio");
+        QTest::addColumn<int>("tasto"); // 0: the close box
+        QTest::addColumn<bool>("fuocoSullaGuida");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("suggerimento");
+        QTest::newRow("avvio, Invio") << true << int(Qt::Key_Return) << false << "&Gioca" << "Inizia il gioco";
+        QTest::newRow("avvio, Esc") << true << int(Qt::Key_Escape) << false << "&Gioca" << "Inizia il gioco";
+        QTest::newRow("gioco, Invio del tastierino") << false << int(Qt::Key_Enter) << false << "&Chiudi" << "Esci";
+        QTest::newRow("gioco, Esc") << false << int(Qt::Key_Escape) << false << "&Chiudi" << "Esci";
+        QTest::newRow("gioco, box") << false << 0 << false << "&Chiudi" << "Esci";
+        QTest::newRow("Invio con la guida a fuoco") << false << int(Qt::Key_Return) << true << "&Chiudi" << "Esci";
+    }
+
+    void informazioni_pulsanteEChiusura()
+    {
+        QFETCH(bool, avvio);
+        QFETCH(int, tasto);
+        QFETCH(bool, fuocoSullaGuida);
+        Cercanum::AvvioInCorso = avvio;
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [&](QWidget *w) {
+            QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni "));
+            QCOMPARE(w->size(), QSize(335, 190));
+            QVERIFY(CentrataSu(w, &padre));
+            QPushButton *comando = Pulsante(w, "Command1");
+            QTEST(comando->text(), "testo");
+            QTEST(comando->toolTip(), "suggerimento");
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QCOMPARE(w->focusWidget(), comando);
+            if (fuocoSullaGuida) {
+                Premi(w, Qt::Key_Tab);
+                QCOMPARE(w->focusWidget(), Pulsante(w, "Check1"));
+            }
+            if (tasto)
+                Premi(w, Qt::Key(tasto));
+            else
+                w->close();
+        }));
+    }
+
+    void informazioni_guidaAndataERitorno()
+    {
+        frmAbout d(&padre);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QPushButton *guida = Pulsante(&d, "Check1");
+        QPushButton *comando = Pulsante(&d, "Command1");
+        QVERIFY(!Text1(&d)->isVisible());
+        QCOMPARE(d.TestoText1(), QString()); // built only when asked for
+
+        QTest::mouseClick(guida, Qt::LeftButton);
+        QVERIFY(guida->isChecked());
+        QVERIFY(Text1(&d)->isVisible());
+        QCOMPARE(d.focusWidget(), comando);
+        const QString testo = d.TestoText1();
+        QVERIFY(testo.startsWith(QStringLiteral("CERCANUM\r\n")));
+        QVERIFY(testo.endsWith(QStringLiteral(" se hai il \"pallino\" della matematica!")));
+        QCOMPARE(testo.count(QLatin1Char('\n')), 7);
+        QCOMPARE(testo.count(QStringLiteral("\r\n")), 7);
+        QCOMPARE(testo.split(QStringLiteral("\r\n")).at(2), QStringLiteral(
+            "Lo scopo del gioco è quello di scoprire, nel minor numero di tentativi possibili, i 15 numeri "
+            "casuali generati del computer. L 'intervallo proposto per i numeri da indovinare viene aumentato "
+            "gradatamente, in modo da aumentare anche la difficoltà del gioco stesso, e va da minimo di 0 a 10 "
+            "ad un massimo di 0 a 100."));
+        // Each CRLF one paragraph of the box, with no empty one between.
+        QCOMPARE(Text1(&d)->document()->blockCount(), 8);
+
+        QTest::mouseClick(guida, Qt::LeftButton);
+        QVERIFY(!guida->isChecked());
+        QVERIFY(!Text1(&d)->isVisible());
+        QCOMPARE(d.focusWidget(), comando);
+
+        QTest::keyClick(guida, Qt::Key_Space);
+        QVERIFY(Text1(&d)->isVisible());
+        QCOMPARE(d.TestoText1(), testo); // rebuilt, not appended
+        QCOMPARE(Text1(&d)->document()->blockCount(), 8);
+        QCOMPARE(d.focusWidget(), comando);
+    }
+
+    void informazioni_riaperturaGuidaNascosta()
+    {
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [](QWidget *w) {
+            QTest::mouseClick(Pulsante(w, "Check1"), Qt::LeftButton);
+            QVERIFY(Text1(w)->isVisible());
+            QTest::mouseClick(Pulsante(w, "Command1"), Qt::LeftButton);
+        }));
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [](QWidget *w) {
+            QVERIFY(!Text1(w)->isVisible());
+            QVERIFY(!Pulsante(w, "Check1")->isChecked());
+            QTest::mouseClick(Pulsante(w, "Command1"), Qt::LeftButton);
+        }));
+    }
+
+    void informazioni_versioneEPosta()
+    {
+        Posta posta;
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &posta, "Apri");
+        frmAbout d(&padre);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(Figlio<QLabel>(&d, QStringLiteral("lblVersione"))->text(), QStringLiteral("Versione 1.0.0"));
+        QTest::mouseClick(Figlio<QLabel>(&d, QStringLiteral("lblEmail")), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QCOMPARE(posta.aperti, QList<QUrl>{QUrl(QStringLiteral("mailto:cercanum@example.org"))});
+        QVERIFY(d.isVisible());
+    }
+
+    // -----------------------------------------------------------------------------------------
+    // Both
+
+    void entrambe_testiInteriInChiaroEManina()
+    {
+        Cercanum::AvvioInCorso = false; // "&Chiudi", the longer caption
+        frmPresent presentazione(&padre);
+        frmAbout informazioni(&padre);
+        for (QWidget *d : std::initializer_list<QWidget *>{&presentazione, &informazioni}) {
+            for (QLabel *l : d->findChildren<QLabel *>()) {
+                if (l->isWindow())
+                    continue; // a tooltip the mouse happened to raise
+                QCOMPARE(l->textFormat(), Qt::PlainText);
+                if (l->text().isEmpty())
+                    continue;
+                const QFontMetrics fm(l->font());
+                QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width() && fm.height() <= l->height(),
+                         qPrintable(l->objectName()));
+            }
+            for (QAbstractButton *b : d->findChildren<QAbstractButton *>()) {
+                int spazio = b->width() - 8;
+                if (qobject_cast<QRadioButton *>(b)) {
+                    QStyleOptionButton opzione;
+                    opzione.initFrom(b);
+                    spazio = b->style()->subElementRect(QStyle::SE_RadioButtonContents, &opzione, b).width();
+                }
+                const QString mostrato = QString(b->text()).remove(QLatin1Char('&'));
+                QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(mostrato) <= spazio, qPrintable(b->objectName()));
+            }
+        }
+        const QFontMetrics fm(Frame1(&presentazione)->font());
+        QVERIFY(fm.horizontalAdvance(Frame1(&presentazione)->title()) <= Frame1(&presentazione)->width() - 16);
+        // The widest ten letters a name can hold stay whole in its box.
+        QVERIFY(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")) <= Nome(&presentazione, 0)->width() - 8);
+
+        const QCursor mano = CursoreMano();
+        const std::vector<QWidget *> cliccabili{
+            Opzione(&presentazione, 0), Opzione(&presentazione, 1), Pulsante(&presentazione, "cmdOk"),
+            Pulsante(&informazioni, "Command1"), Pulsante(&informazioni, "Check1"),
+            Figlio<QLabel>(&informazioni, QStringLiteral("lblEmail"))};
+        for (QWidget *w : cliccabili) {
+            QCOMPARE(w->cursor().shape(), mano.shape());
+            QCOMPARE(w->cursor().hotSpot(), mano.hotSpot());
+        }
+    }
+};
+
+QTEST_MAIN(TestDialoghi)
+#include "test_dialoghi.moc"
