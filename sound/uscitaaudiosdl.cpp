@@ -55,7 +55,7 @@ bool UscitaAudioSdl::ApriDispositivo()
     voluto.format = AUDIO_S16SYS;
     voluto.channels = 1;
     voluto.samples = CampioniPerBuffer;
-    // No obtained spec: SDL converts to whatever the hardware wants, so our format stays fixed.
+    // No obtained format: SDL converts to whatever the hardware wants, so our format stays fixed.
     dispositivo = SDL_OpenAudioDevice(nullptr, 0, &voluto, nullptr, 0);
     if (dispositivo == 0)
         return false;

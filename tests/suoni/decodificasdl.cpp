@@ -12,18 +12,18 @@ PcmDecodificato DecodificaConSdl(const std::vector<std::uint8_t> &immagine)
     SDL_SetHint(SDL_HINT_WAVE_FACT_CHUNK, "truncate");
 
     PcmDecodificato r;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec formato{};
     Uint8 *buffer = nullptr;
     Uint32 lunghezza = 0;
     SDL_RWops *rw = SDL_RWFromConstMem(immagine.data(), static_cast<int>(immagine.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &lunghezza)) {
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &formato, &buffer, &lunghezza)) {
         r.errore = SDL_GetError();
         return r;
     }
-    if (spec.format == AUDIO_S16SYS) {
+    if (formato.format == AUDIO_S16SYS) {
         r.riuscito = true;
-        r.frequenza = spec.freq;
-        r.canali = spec.channels;
+        r.frequenza = formato.freq;
+        r.canali = formato.channels;
         r.campioni.resize(lunghezza / 2);
         std::memcpy(r.campioni.data(), buffer, r.campioni.size() * 2);
     } else {
