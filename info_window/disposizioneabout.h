@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tavolozza.h"
+
 #include "twips.h"
 
 // Where everything of the information window stands and how it looks, in twips as it was drawn.
 namespace DisposizioneAbout {
 
 using Twips::Rett;
-struct Rgb { int r, g, b; };
+using ::Rgb;
 struct Incisione { int y, x1, x2; Rgb colore; };
 
 inline constexpr int LarghezzaClient = 5025;

@@ -6,6 +6,7 @@
 #include "cursoremano.h"
 #include "disposizioneabout.h"
 #include "immagini.h"
+#include "tavolozza.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -36,17 +37,9 @@ const QString Chiudi = QStringLiteral("&Chiudi");
 const QString SuggerimentoChiudi = QStringLiteral("Esci");
 const QString Acapo = QStringLiteral("\r\n");
 
-QColor Colore(D::Rgb c)
+QColor Colore(const Rgb &c)
 {
-    return QColor(c.r, c.g, c.b);
-}
-
-void ImpostaColore(QWidget *w, QPalette::ColorRole ruolo, const QColor &c)
-{
-    QPalette pal = w->palette();
-    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(gruppo, ruolo, c);
-    w->setPalette(pal);
+    return Tavolozza::Colore(c);
 }
 
 QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, D::Rett r, const QString &testo = {},
@@ -69,7 +62,7 @@ frmAbout::frmAbout(QWidget *padre)
     setWindowTitle(Titolo);
     setFixedSize(Twips::Px(D::LarghezzaClient), Twips::Px(D::AltezzaClient));
     setFont(Caratteri::Font(D::Font::Finestra));
-    ImpostaColore(this, QPalette::Window, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(this, QPalette::Window, Colore(D::Colore::Crema));
     setAutoFillBackground(true);
 
     // Windowless controls first: Text1, when shown, must cover them.
@@ -77,13 +70,13 @@ frmAbout::frmAbout(QWidget *padre)
     Label1->setFont(Caratteri::Font(D::Font::Label1, true));
     lblVersione = NuovaEtichetta(this, QStringLiteral("lblVersione"), D::lblVersione, Versione);
     lblVersione->setFont(Caratteri::Font(D::Font::lblVersione, true));
-    ImpostaColore(lblVersione, QPalette::Window, Colore(D::Colore::Blu));
-    ImpostaColore(lblVersione, QPalette::WindowText, palette().color(QPalette::HighlightedText));
+    Tavolozza::Imposta(lblVersione, QPalette::Window, Colore(D::Colore::Blu));
+    Tavolozza::Imposta(lblVersione, QPalette::WindowText, palette().color(QPalette::HighlightedText));
     lblVersione->setAutoFillBackground(true);
     Image1 = NuovaEtichetta(this, QStringLiteral("Image1"), D::Image1, {}, Qt::AlignLeft | Qt::AlignTop);
     lblEmail = NuovaEtichetta(this, QStringLiteral("lblEmail"), D::lblEmail, IndirizzoEmail);
     lblEmail->setFont(Caratteri::Font(D::Font::lblEmail, true, true));
-    ImpostaColore(lblEmail, QPalette::WindowText, Colore(D::Colore::Blu));
+    Tavolozza::Imposta(lblEmail, QPalette::WindowText, Colore(D::Colore::Blu));
     lblEmail->setToolTip(SuggerimentoEmail);
     lblEmail->installEventFilter(this);
     Image2 = NuovaEtichetta(this, QStringLiteral("Image2"), D::Image2, {}, Qt::AlignLeft | Qt::AlignTop);
@@ -97,7 +90,7 @@ frmAbout::frmAbout(QWidget *padre)
     Command1 = new QPushButton(Chiudi, this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::Px(D::Command1));
-    ImpostaColore(Command1, QPalette::Button, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(Command1, QPalette::Button, Colore(D::Colore::Crema));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
@@ -112,7 +105,7 @@ frmAbout::frmAbout(QWidget *padre)
     Check1->setIcon(libro);
     Check1->setIconSize(libro.deviceIndependentSize().toSize());
     Check1->setToolTip(SuggerimentoGuida);
-    ImpostaColore(Check1, QPalette::Button, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(Check1, QPalette::Button, Colore(D::Colore::Crema));
     connect(Check1, &QPushButton::toggled, this, &frmAbout::Check1_Click);
 
     Text1 = new QPlainTextEdit(this);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tavolozza.h"
+
 // Where everything of the game window stands and how it looks, in client-area pixels.
 namespace Disposizione {
 
 struct Rett { int x, y, l, a; };
 struct Segmento { int x1, y1, x2, y2; };
-struct Rgb { int r, g, b; };
+using ::Rgb;
 struct Carattere { double punti; bool grassetto; };
 
 inline constexpr int LarghezzaClient = 564;

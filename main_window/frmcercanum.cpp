@@ -17,6 +17,7 @@
 #include "orologio.h"
 #include "pulsante.h"
 #include "punteggio.h"
+#include "tavolozza.h"
 #include "tempi.h"
 #include "terminazione.h"
 #include "testi.h"
@@ -34,9 +35,9 @@ namespace D = Disposizione;
 
 namespace {
 
-QColor Colore(const D::Rgb &c)
+QColor Colore(const Rgb &c)
 {
-    return QColor(c.r, c.g, c.b);
+    return Tavolozza::Colore(c);
 }
 
 QFont Font(const D::Carattere &c)
@@ -85,10 +86,7 @@ void ImpostaColoreSfondo(QWidget *w, const QColor &c)
         p->ImpostaSfondo(c);
         return;
     }
-    QPalette pal = w->palette();
-    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(gruppo, QPalette::Base, c);
-    w->setPalette(pal);
+    Tavolozza::Imposta(w, QPalette::Base, c);
 }
 
 } // namespace

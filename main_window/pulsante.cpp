@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pulsante.h"
 
+#include "tavolozza.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -16,10 +18,7 @@ QColor Pulsante::Sfondo() const
 
 void Pulsante::ImpostaSfondo(const QColor &c)
 {
-    QPalette pal = palette();
-    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(gruppo, QPalette::Button, c);
-    setPalette(pal);
+    Tavolozza::Imposta(this, QPalette::Button, c);
 }
 
 void Pulsante::ImpostaFigura(const QPixmap &f)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tavolozza.h"
+
 #include "twips.h"
 
 // Where everything of the start dialog stands and how it looks, in twips as it was drawn.
@@ -8,7 +10,7 @@
 namespace DisposizionePresent {
 
 using Twips::Rett;
-struct Rgb { int r, g, b; };
+using ::Rgb;
 
 inline constexpr int LarghezzaClient = 4800;
 // Caption bar and borders: the run-time heights below are outer heights.

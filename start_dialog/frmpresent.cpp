@@ -6,6 +6,7 @@
 #include "cursoremano.h"
 #include "disposizionepresent.h"
 #include "immagini.h"
+#include "tavolozza.h"
 #include "nomefisso.h"
 
 #include <QGroupBox>
@@ -33,17 +34,9 @@ const QString NomeDelGiocatore[2] = {QStringLiteral("Nome del giocatore 1"), QSt
 const QString Ok = QStringLiteral("&OK");
 const char *const NomiPredefiniti[2] = {"Rosso", "Verde"};
 
-QColor Colore(D::Rgb c)
+QColor Colore(const Rgb &c)
 {
-    return QColor(c.r, c.g, c.b);
-}
-
-void ImpostaColore(QWidget *w, QPalette::ColorRole ruolo, const QColor &c)
-{
-    QPalette pal = w->palette();
-    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(gruppo, ruolo, c);
-    w->setPalette(pal);
+    return Tavolozza::Colore(c);
 }
 
 // Labels never interpret markup: a name or text is shown as typed.
@@ -64,7 +57,7 @@ frmPresent::frmPresent(QWidget *padre)
     setObjectName(QStringLiteral("frmPresent"));
     setWindowTitle(Titolo);
     setFont(Caratteri::Font(D::Font::Finestra));
-    ImpostaColore(this, QPalette::Window, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(this, QPalette::Window, Colore(D::Colore::Crema));
     setAutoFillBackground(true);
 
     // Pictures and labels first, so that the windowed controls stack above them and the
@@ -107,7 +100,7 @@ frmPresent::frmPresent(QWidget *padre)
         Colloca(imgNome[i], D::imgNome[i]);
         Label1[i] = NuovaEtichetta(Frame1, QStringLiteral("Label1%1").arg(i), NomeDelGiocatore[i]);
         Label1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        ImpostaColore(Label1[i], QPalette::WindowText, Colore(i == 0 ? D::Colore::Rosso : D::Colore::Verde));
+        Tavolozza::Imposta(Label1[i], QPalette::WindowText, Colore(i == 0 ? D::Colore::Rosso : D::Colore::Verde));
         Colloca(Label1[i], D::Label1[i]);
     }
     for (int i = 0; i < 2; ++i) {
@@ -119,7 +112,7 @@ frmPresent::frmPresent(QWidget *padre)
 
     cmdOk = new QPushButton(Ok, this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    ImpostaColore(cmdOk, QPalette::Button, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(cmdOk, QPalette::Button, Colore(D::Colore::Crema));
     cmdOk->setDefault(true);
     Colloca(cmdOk, D::cmdOk);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
