@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Times the paced steps of the game window with the real blocking clock: the announcement of a
+// number and the roll of the first and of the last ball. Run offscreen or on a display:
+//   QT_QPA_PLATFORM=offscreen build/bench/finestra/bench_finestra
+#include "banco.h"
+#include "orologioreale.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The test bench with its instant clock replaced by the real one.
+struct OrologioMisto final : Orologio
+{
+    OrologioReale reale;
+    void Attendi(int ms) override { reale.Attendi(ms); }
+};
+
+double Mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    std::vector<double> annuncio, primaPallina, ultimaPallina;
+    for (int giro = 0; giro < 5; ++giro) {
+        Banco b;
+        OrologioMisto orologio;
+        frmCercanum f(Servizi{orologio, b.caso, b.messaggi, b.dialoghi, b.terminazione});
+        b.dialoghi.scelte.push_back({});
+        f.Form_Load();
+        auto *nuovo = f.findChild<QPushButton *>(QStringLiteral("cmdNew"));
+        auto *casella = f.findChild<QLineEdit *>(QStringLiteral("txtInput"));
+
+        b.caso.valori = {PerSegreto(10, 10)};
+        QElapsedTimer t;
+        t.start();
+        nuovo->click();
+        annuncio.push_back(t.elapsed());
+
+        for (int risposta = 1; risposta <= 20; ++risposta) {
+            casella->setText(QStringLiteral("1"));
+            t.restart();
+            QTest::keyClick(casella, Qt::Key_Return);
+            if (risposta == 1)
+                primaPallina.push_back(t.elapsed());
+            if (risposta == 20)
+                ultimaPallina.push_back(t.elapsed());
+        }
+    }
+    std::printf("announcement of a number:       median %.0f ms\n", Mediana(annuncio));
+    std::printf("first answer (ball rolls 469 px): median %.0f ms\n", Mediana(primaPallina));
+    std::printf("20th answer (ball rolls 33 px):   median %.0f ms\n", Mediana(ultimaPallina));
+    return 0;
+}
