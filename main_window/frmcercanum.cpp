@@ -23,7 +23,7 @@
 #include "testi.h"
 #include "uscitaaudio.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -671,11 +671,6 @@ void frmCercanum::EseguiRinvio()
 
 void frmCercanum::cmdNuovoGioco_Click()
 {
-    NuovoGioco();
-}
-
-void frmCercanum::NuovoGioco()
-{
     partita.Reimposta();
     lblPunteggio1[0]->ImpostaTesto({});
     lblPunteggio[0]->ImpostaTesto({});
@@ -714,7 +709,7 @@ void frmCercanum::VerificaFineGioco()
         return;
     }
     ResetBall();
-    NuovoGioco();
+    cmdNuovoGioco_Click();
     cmdNew->show();
     txtInput->setEnabled(true);
     cmdNew->setFocus();

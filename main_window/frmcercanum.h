@@ -68,7 +68,6 @@ private:
     // Around a game.
     void VerificaNumeroGiocatori();
     void VerificaFineGioco();
-    void NuovoGioco();
 
     // Ball track.
     void CaricaBall();
