@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "caratteri.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 
 #include <cmath>
@@ -17,6 +18,12 @@ void Caratteri::Registra()
         return true;
     }();
     (void)fatto;
+}
+
+void Caratteri::ImpostaPerApplicazione()
+{
+    Registra();
+    QApplication::setFont(Font(PuntiFinestra));
 }
 
 QFont Caratteri::Font(double punti, bool grassetto, bool sottolineato)

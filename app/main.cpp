@@ -4,7 +4,6 @@
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
-#include "immagini.h"
 #include "istanzaunica.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
@@ -27,8 +26,8 @@ int main(int argc, char *argv[])
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    Caratteri::Registra();
-    QApplication::setWindowIcon(Immagini::Carica(QStringLiteral("domanda_gialla.ico")));
+    // Message boxes and dialogs in the game's own font; only the game window carries the icon.
+    Caratteri::ImpostaPerApplicazione();
 
     UscitaAudioSdl audio;
     Cercanum::ImpostaUscitaAudio(&audio);

@@ -1,12 +1,51 @@
 // SPDX-License-Identifier: MIT
 #include "messaggireali.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+
+namespace {
+
+// A question must be answered: with Yes and No only, Esc and the close box do nothing (a child
+// tapping Esc keeps the finished board in front of them). OK boxes close on Esc as usual.
+class Scatola final : public QMessageBox
+{
+public:
+    Scatola(QWidget *padre, bool domanda) : QMessageBox(padre), domanda(domanda)
+    {
+        if (domanda)
+            setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *evento) override
+    {
+        if (domanda && evento->key() == Qt::Key_Escape) {
+            evento->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(evento);
+    }
+    void closeEvent(QCloseEvent *evento) override
+    {
+        if (domanda) {
+            evento->ignore(); // a button's answer hides the box without a close event
+            return;
+        }
+        QMessageBox::closeEvent(evento);
+    }
+
+private:
+    bool domanda;
+};
+
+} // namespace
 
 Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo,
                                          const QString &titolo, Icona icona, Pulsanti pulsanti)
 {
-    QMessageBox box(padre);
+    Scatola box(padre, pulsanti == Pulsanti::SiNo);
     box.setWindowTitle(titolo);
     box.setTextFormat(Qt::PlainText); // a player's text must never be read as markup
     box.setText(testo);
@@ -19,10 +58,10 @@ Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo,
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         // Some desktops would make No the default; Enter must mean Yes.
         box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
     }
     const int scelta = box.exec();
     if (pulsanti == Pulsanti::Ok)

@@ -38,9 +38,7 @@ inline constexpr Rett lblEmail{1470, 1410, 2115, 225};
 inline constexpr Rett Image2{1245, 1440, 210, 165};
 inline constexpr Rett Label3{615, 1080, 3795, 225};
 inline constexpr Rett Label4{510, 2040, 4005, 225};
-// Drawn 3165 wide, centred in the window; Liberation Sans needs 229 px for the line, so it is
-// widened by the same amount on both sides.
-inline constexpr Rett Label5{795, 1830, 3435, 225};
+inline constexpr Rett Label5{930, 1830, 3165, 225};
 inline constexpr Rett Check1{3000, 2460, 435, 330};
 inline constexpr Rett Text1{240, 810, 4560, 1605};
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout.h"
 
+#include "barraapplicazioni.h"
 #include "caratteri.h"
 #include "cercanum.h"
 #include "cursoremano.h"
 #include "disposizioneabout.h"
 #include "immagini.h"
+#include "pulsante.h"
 #include "tavolozza.h"
 
 #include <QDesktopServices>
@@ -15,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QSysInfo>
 #include <QUrl>
 
 namespace D = DisposizioneAbout;
@@ -28,7 +31,6 @@ const QString Nome = QStringLiteral("CERCANUM");
 const QString Versione = QStringLiteral("Versione");
 const QString Avviso1 = QStringLiteral("Programma gratuito per scuole e famiglie");
 const QString Avviso2 = QStringLiteral("Puoi copiarlo e regalarlo liberamente.");
-const QString Piattaforma = QStringLiteral("Applicazione a 32 bit per Windows ® 95/98/NT");
 const QString SuggerimentoEmail = QStringLiteral("e-mail");
 const QString SuggerimentoGuida = QStringLiteral("Guida all'uso del programma.");
 const QString Gioca = QStringLiteral("&Gioca");
@@ -36,6 +38,17 @@ const QString SuggerimentoGioca = QStringLiteral("Inizia il gioco");
 const QString Chiudi = QStringLiteral("&Chiudi");
 const QString SuggerimentoChiudi = QStringLiteral("Esci");
 const QString Acapo = QStringLiteral("\r\n");
+
+// The word size and the system this copy was built for.
+QString Piattaforma()
+{
+#if defined(Q_OS_LINUX)
+    const QString sistema = QStringLiteral("Linux");
+#else
+    const QString sistema = QSysInfo::kernelType();
+#endif
+    return QStringLiteral("Applicazione a %1 bit per %2").arg(QT_POINTER_SIZE * 8).arg(sistema);
+}
 
 QColor Colore(const Rgb &c)
 {
@@ -60,6 +73,8 @@ frmAbout::frmAbout(QWidget *padre)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(Titolo);
+    setWindowIcon(QIcon()); // a tool window shows no icon, not even the game's
+    BarraApplicazioni::Escludi(this);
     setFixedSize(Twips::Px(D::LarghezzaClient), Twips::Px(D::AltezzaClient));
     setFont(Caratteri::Font(D::Font::Finestra));
     Tavolozza::Imposta(this, QPalette::Window, Colore(D::Colore::Crema));
@@ -84,28 +99,27 @@ frmAbout::frmAbout(QWidget *padre)
     Label3 = NuovaEtichetta(this, QStringLiteral("Label3"), D::Label3, Avviso1);
     Label3->setFont(Caratteri::Font(D::Font::Finestra, true));
     Label4 = NuovaEtichetta(this, QStringLiteral("Label4"), D::Label4, Avviso2);
-    Label5 = NuovaEtichetta(this, QStringLiteral("Label5"), D::Label5, Piattaforma, Qt::AlignLeft | Qt::AlignTop);
+    Label5 = NuovaEtichetta(this, QStringLiteral("Label5"), D::Label5, Piattaforma(), Qt::AlignLeft | Qt::AlignTop);
 
     // Windowed controls in keyboard order, so that Command1 has the focus at opening.
-    Command1 = new QPushButton(Chiudi, this);
+    Command1 = new Pulsante(this);
+    Command1->setText(Chiudi);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::Px(D::Command1));
-    Tavolozza::Imposta(Command1, QPalette::Button, Colore(D::Colore::Crema));
+    Command1->ImpostaSfondo(Colore(D::Colore::Crema));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
-    Check1 = new QPushButton(this);
+    Check1 = new Pulsante(this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Twips::Px(D::Check1));
     Check1->setFont(Caratteri::Font(D::Font::Check1));
     Check1->setCheckable(true);
     // Enter belongs to Command1 even while the help button has the focus.
     Check1->setAutoDefault(false);
-    const QPixmap libro = Immagini::Carica(QStringLiteral("libro.bmp"));
-    Check1->setIcon(libro);
-    Check1->setIconSize(libro.deviceIndependentSize().toSize());
+    Check1->ImpostaFigura(Immagini::Carica(QStringLiteral("libro.bmp")));
     Check1->setToolTip(SuggerimentoGuida);
-    Tavolozza::Imposta(Check1, QPalette::Button, Colore(D::Colore::Crema));
+    Check1->ImpostaSfondo(Colore(D::Colore::Crema));
     connect(Check1, &QPushButton::toggled, this, &frmAbout::Check1_Click);
 
     Text1 = new QPlainTextEdit(this);

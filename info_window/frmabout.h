@@ -5,7 +5,7 @@
 
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
+class Pulsante;
 
 // The information window: name, version, contact address and, on request, the rules.
 // Loaded on construction; Command1, Enter, Esc and the close box all just close it.
@@ -39,8 +39,8 @@ private:
     QLabel *Image2 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label4 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Check1 = nullptr;
+    Pulsante *Command1 = nullptr;
+    Pulsante *Check1 = nullptr;
     QPlainTextEdit *Text1 = nullptr;
     QString testoText1;
 };

@@ -80,6 +80,8 @@ inline constexpr Rett imgSmileFormDomanda{490, 14, 32, 32};
 inline constexpr Rett imgSmileFormMaestro{490, 49, 32, 32};
 inline constexpr Rett imgSmile{28, 35, 32, 32};
 inline constexpr Rett imgIndice{90, 54, 32, 32};
+// The reminder's text keeps clear of the pointing finger that overlaps its left end.
+inline constexpr int RiservaInfoTemp = imgIndice.x + imgIndice.l - lblInfoTemp.x + 2;
 inline constexpr Rett imgIngranaggio{350, 98, 32, 32};
 inline constexpr Rett imgPensa{350, 119, 32, 32};
 inline constexpr Rett imgBuco{251, 181, 48, 48};

@@ -34,6 +34,12 @@ void Etichetta::ImpostaBordo(bool b)
     update();
 }
 
+void Etichetta::ImpostaRiservaSinistra(int pixel)
+{
+    riservaSinistra = pixel;
+    update();
+}
+
 Etichetta *Etichetta::Copia() const
 {
     auto *copia = new Etichetta(parentWidget());
@@ -45,6 +51,7 @@ Etichetta *Etichetta::Copia() const
     copia->coloreTesto = coloreTesto;
     copia->sfondo = sfondo;
     copia->bordo = bordo;
+    copia->riservaSinistra = riservaSinistra;
     copia->hide();
     return copia;
 }
@@ -60,6 +67,19 @@ QRect Etichetta::Interno() const
     return rect().adjusted(margine, margine, -margine, -margine);
 }
 
+// Centred in the whole label when that keeps the text clear of the covered left end; otherwise
+// centred in the part that stays clear.
+QRect Etichetta::Area(const QFont &f) const
+{
+    const QRect interno = Interno();
+    if (riservaSinistra <= 0)
+        return interno;
+    const int larghezza = QFontMetrics(f).boundingRect(interno, Allineamento, Mostrato()).width();
+    if ((interno.width() - larghezza) / 2 >= riservaSinistra)
+        return interno;
+    return interno.adjusted(riservaSinistra, 0, 0, 0);
+}
+
 QString Etichetta::Mostrato() const
 {
     QString mostrato = testo;
@@ -69,7 +89,7 @@ QString Etichetta::Mostrato() const
 
 bool Etichetta::Entra(const QFont &f) const
 {
-    const QRect spazio = Interno();
+    const QRect spazio = Area(f);
     const QFontMetrics fm(f);
     const QString mostrato = Mostrato();
     int altezza = fm.boundingRect(spazio, Allineamento, mostrato).height();
@@ -85,18 +105,30 @@ bool Etichetta::TestoIntero() const
     return Entra(font());
 }
 
+QFont Etichetta::FontUsato() const
+{
+    // An unusually wide name must still be read whole: shrink rather than clip.
+    QFont f = font();
+    while (f.pixelSize() > CarattereMinimo && !Entra(f))
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
+
+QRect Etichetta::RettangoloTesto() const
+{
+    const QFont f = FontUsato();
+    return QFontMetrics(f).boundingRect(Area(f), Allineamento, Mostrato());
+}
+
 void Etichetta::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (sfondo.isValid())
         p.fillRect(rect(), sfondo);
     p.setPen(coloreTesto);
-    // An unusually wide name must still be read whole: shrink rather than clip.
-    QFont f = font();
-    while (f.pixelSize() > CarattereMinimo && !Entra(f))
-        f.setPixelSize(f.pixelSize() - 1);
+    const QFont f = FontUsato();
     p.setFont(f);
-    p.drawText(Interno(), Allineamento, Mostrato());
+    p.drawText(Area(f), Allineamento, Mostrato());
     if (bordo) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -20,6 +20,11 @@ public:
     void ImpostaSfondo(const QColor &c);
     void ImpostaBordo(bool b);
     bool Bordo() const { return bordo; }
+    // Pixels at the left end that something above the label covers: the text never starts there.
+    void ImpostaRiservaSinistra(int pixel);
+
+    // Where the text is drawn, in the label's coordinates, at the font actually used.
+    QRect RettangoloTesto() const;
 
     // Whether the whole text fits inside the frame at the label's own font.
     bool TestoIntero() const;
@@ -32,11 +37,14 @@ protected:
 
 private:
     QRect Interno() const;
+    QRect Area(const QFont &f) const;
     QString Mostrato() const;
     bool Entra(const QFont &f) const;
+    QFont FontUsato() const;
 
     QString testo;
     QColor coloreTesto;
     QColor sfondo;
     bool bordo = false;
+    int riservaSinistra = 0;
 };

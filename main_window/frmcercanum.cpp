@@ -8,7 +8,9 @@
 #include "disposizione.h"
 #include "etichetta.h"
 #include "fontecasuale.h"
+#include "faccia.h"
 #include "forma.h"
+#include "giudizio.h"
 #include "immagine.h"
 #include "immagini.h"
 #include "linea.h"
@@ -68,7 +70,8 @@ int CodiceTasto(const QKeyEvent *e)
         return 13;
     if (e->key() == Qt::Key_Backspace)
         return 8;
-    if (e->key() == Qt::Key_Delete || e->text().isEmpty())
+    if (e->key() == Qt::Key_Delete || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab
+        || e->text().isEmpty())
         return -1;
     return e->text().at(0).unicode();
 }
@@ -117,7 +120,9 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     setObjectName(QStringLiteral("frmCercanum"));
     setWindowTitle(Testi::Titolo);
     setFixedSize(D::LarghezzaClient, D::AltezzaClient);
-    setFocusPolicy(Qt::ClickFocus);
+    // Only buttons, the answer box and the check box take the focus: a click anywhere else must
+    // leave it where it was, or the digits typed next would be lost.
+    setFocusPolicy(Qt::NoFocus);
     setFont(Font(D::Font::Finestra));
     const QPixmap icona = Immagini::Carica(QString::fromLatin1(D::Figura::Icona));
     if (!icona.isNull())
@@ -129,6 +134,7 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     Timer1.setParent(this);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(Tempi::Pensiero);
+    Timer1.setTimerType(Qt::PreciseTimer); // the coarse default drifts by up to 5 %
     connect(&Timer1, &QTimer::timeout, this, &frmCercanum::Timer1_Timer);
 }
 
@@ -181,6 +187,7 @@ void frmCercanum::CreaControlli()
     imgTitolo = immagine(QStringLiteral("imgTitolo"), D::imgTitolo, D::Figura::Titolo, true);
     lblInfoTemp = etichetta(QStringLiteral("lblInfoTemp"), D::lblInfoTemp, D::Font::Finestra);
     lblInfoTemp->hide();
+    lblInfoTemp->ImpostaRiservaSinistra(D::RiservaInfoTemp);
     imgIndice = immagine(QStringLiteral("imgIndice"), D::imgIndice, D::Figura::Indice, false);
 
     imgIngranaggio[1] = immagine(QStringLiteral("imgIngranaggio(1)"), D::imgIngranaggio, D::Figura::Ingranaggio[1], false);
@@ -387,6 +394,9 @@ bool frmCercanum::eventFilter(QObject *oggetto, QEvent *evento)
     if (evento->type() != QEvent::KeyPress || oggetto != focusWidget())
         return QWidget::eventFilter(oggetto, evento);
     const auto *tasto = static_cast<QKeyEvent *>(evento);
+    // Tab moves the focus along the window's order and is never a character for the handlers.
+    if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab)
+        return false;
     if (TastoComando(tasto))
         return true;
     int codice = CodiceTasto(tasto);
@@ -978,17 +988,14 @@ void frmCercanum::MostraSmile(Intero v)
 {
     for (Immagine *faccia : imgSmile)
         faccia->hide();
-    if (v >= 0 && v <= Partita::RisposteMassime) {
-        imgSmile[v / 3]->show();
-    } else if (v == 50) {
-        if (Cercanum::SuonoAttivo)
-            Cercanum::SuonaWav(105);
-        imgSmile[7]->show();
+    const std::optional<int> faccia = Faccia::PerValore(v);
+    if (!faccia)
+        return;
+    if (v == Faccia::Perso && Cercanum::SuonoAttivo)
+        Cercanum::SuonaWav(105);
+    imgSmile[*faccia]->show();
+    if (v == Faccia::Perso || v == Faccia::Indovinato)
         PensaAnim(false);
-    } else if (v == 100) {
-        imgSmile[8]->show();
-        PensaAnim(false);
-    }
 }
 
 void frmCercanum::Lampeggia(QWidget *bersaglio)
@@ -1024,17 +1031,7 @@ void frmCercanum::DisegnaForm()
 
 void frmCercanum::MostraGiudizio(Intero punteggio)
 {
-    int fascia = 5;
-    if (punteggio >= 90)
-        fascia = 0;
-    else if (punteggio >= 80)
-        fascia = 1;
-    else if (punteggio >= 65)
-        fascia = 2;
-    else if (punteggio >= 50)
-        fascia = 3;
-    else if (punteggio >= 20)
-        fascia = 4;
+    const int fascia = Giudizio::PerMedia(punteggio);
     const int posto = (Cercanum::NumGiocatori == 2 && !partita.TurnoPrimo) ? 1 : 0;
     imgPunteggio[posto]->ImpostaFigura(imgGiudizio[fascia]->Figura());
 }

@@ -4,6 +4,7 @@
 #include "tavolozza.h"
 
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QStyleOptionButton>
 
 Pulsante::Pulsante(QWidget *parent) : QPushButton(parent)
@@ -30,13 +31,13 @@ void Pulsante::ImpostaFigura(const QPixmap &f)
 void Pulsante::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    opt.text.clear();
-    opt.icon = QIcon();
-    style()->drawControl(QStyle::CE_PushButtonBevel, &opt, &p, this);
+    // Flat in its own colour with a plain 3-D frame: a style's shading would lighten the cream,
+    // the light yellow and the red of a flash.
+    const bool premuto = isDown() || isChecked();
+    p.fillRect(rect(), Sfondo());
+    qDrawWinButton(&p, rect(), palette(), premuto);
 
-    const int spinta = isDown() ? 1 : 0; // pressed buttons shift their content, as they always did
+    const int spinta = premuto ? 1 : 0; // pressed buttons shift their content, as they always did
     const QSize lato = figura.isNull() ? QSize() : figura.deviceIndependentSize().toSize();
     const QFontMetrics fm(font());
     const int altezzaTesto = text().isEmpty() ? 0 : fm.height();
@@ -45,8 +46,10 @@ void Pulsante::paintEvent(QPaintEvent *)
         p.drawPixmap((width() - lato.width()) / 2 + spinta, std::max(alto, 1) + spinta, figura);
     if (!text().isEmpty()) {
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-        const QRect riga(0, height() - altezzaTesto - 2 + spinta, width(), altezzaTesto);
-        p.drawText(riga.translated(spinta, 0), Qt::AlignHCenter | Qt::AlignVCenter, text());
+        // Under the picture when there is one, otherwise in the middle.
+        const int cima = figura.isNull() ? alto : height() - altezzaTesto - 2;
+        const QRect riga(spinta, cima + spinta, width(), altezzaTesto);
+        p.drawText(riga, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
     }
     if (hasFocus()) {
         QStyleOptionFocusRect fuoco;

@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "frmpresent.h"
 
+#include "barraapplicazioni.h"
 #include "caratteri.h"
+#include "casellanome.h"
 #include "cercanum.h"
 #include "cursoremano.h"
 #include "disposizionepresent.h"
 #include "immagini.h"
 #include "tavolozza.h"
 #include "nomefisso.h"
+#include "pulsante.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
+#include <QScreen>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -56,6 +59,8 @@ frmPresent::frmPresent(QWidget *padre)
 {
     setObjectName(QStringLiteral("frmPresent"));
     setWindowTitle(Titolo);
+    setWindowIcon(QIcon()); // a tool window shows no icon, not even the game's
+    BarraApplicazioni::Escludi(this);
     setFont(Caratteri::Font(D::Font::Finestra));
     Tavolozza::Imposta(this, QPalette::Window, Colore(D::Colore::Crema));
     setAutoFillBackground(true);
@@ -104,15 +109,15 @@ frmPresent::frmPresent(QWidget *padre)
         Colloca(Label1[i], D::Label1[i]);
     }
     for (int i = 0; i < 2; ++i) {
-        txtGiocatori[i] = new QLineEdit(Frame1);
+        txtGiocatori[i] = new CasellaNome(Frame1);
         txtGiocatori[i]->setObjectName(QStringLiteral("txtGiocatori%1").arg(i));
-        txtGiocatori[i]->setMaxLength(NomeFisso::Lunghezza);
         Colloca(txtGiocatori[i], D::txtGiocatori[i]);
     }
 
-    cmdOk = new QPushButton(Ok, this);
+    cmdOk = new Pulsante(this);
+    cmdOk->setText(Ok);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    Tavolozza::Imposta(cmdOk, QPalette::Button, Colore(D::Colore::Crema));
+    cmdOk->ImpostaSfondo(Colore(D::Colore::Crema));
     cmdOk->setDefault(true);
     Colloca(cmdOk, D::cmdOk);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
@@ -166,9 +171,27 @@ void frmPresent::optNumGiocatori_Click(int indice)
     }
     move(pos() - QPoint(0, Twips::Px(D::Salita)));
     ImpostaAltezza(D::AltezzaDueGiocatori);
+    RestaNelloSchermo();
     Frame1->show();
     txtGiocatori[0]->setFocus();
     cmdOk->move(cmdOk->x(), Twips::Px(D::cmdOkTopDueGiocatori));
+}
+
+// However often two players are chosen, the window must stay where its title bar and its
+// buttons can be reached.
+void frmPresent::RestaNelloSchermo()
+{
+    const QScreen *schermo = screen();
+    if (!schermo)
+        return;
+    const QRect disponibile = schermo->availableGeometry();
+    const QRect cornice = frameGeometry();
+    QPoint spostamento;
+    if (cornice.bottom() > disponibile.bottom())
+        spostamento.ry() = disponibile.bottom() - cornice.bottom();
+    if (cornice.top() + spostamento.y() < disponibile.top())
+        spostamento.ry() = disponibile.top() - cornice.top();
+    move(pos() + spostamento);
 }
 
 void frmPresent::Form_Unload()
@@ -176,8 +199,8 @@ void frmPresent::Form_Unload()
     if (!optNumGiocatori[1]->isChecked())
         return;
     const std::string testo[2] = {txtGiocatori[0]->text().toStdString(), txtGiocatori[1]->text().toStdString()};
-    // Emptiness is judged before trimming, so a name of blanks only is kept as blanks.
-    const bool entrambi = !testo[0].empty() && !testo[1].empty();
+    // A name of blanks only would show as nothing everywhere: it counts as no name.
+    const bool entrambi = !NomeFisso::Rifila(testo[0]).empty() && !NomeFisso::Rifila(testo[1]).empty();
     for (int i = 0; i < 2; ++i)
         Cercanum::NomeGiocatore[i] = NomeFisso::Adatta(
             entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i])) : std::string(NomiPredefiniti[i]));

@@ -5,10 +5,10 @@
 
 #include <QDialog>
 
+class CasellaNome;
+class Pulsante;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 // The start dialog: one or two players and their names, left in Cercanum::NumGiocatori and
@@ -31,6 +31,7 @@ private:
     void Form_Unload();
     // The designed "window height" is the outer one; Qt sizes the client area.
     void ImpostaAltezza(int twips);
+    void RestaNelloSchermo();
     static void Colloca(QWidget *w, Twips::Rett r);
 
     QLabel *Label2 = nullptr;
@@ -41,7 +42,7 @@ private:
     QGroupBox *Frame1 = nullptr;
     QLabel *imgNome[2] = {};
     QLabel *Label1[2] = {};
-    QLineEdit *txtGiocatori[2] = {};
-    QPushButton *cmdOk = nullptr;
+    CasellaNome *txtGiocatori[2] = {};
+    Pulsante *cmdOk = nullptr;
     bool scaricato = false;
 };

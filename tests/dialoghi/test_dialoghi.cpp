@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -55,7 +56,7 @@ T *Figlio(QWidget *w, const QString &nome)
 }
 QRadioButton *Opzione(QWidget *w, int i) { return Figlio<QRadioButton>(w, QStringLiteral("optNumGiocatori%1").arg(i)); }
 QLineEdit *Nome(QWidget *w, int i) { return Figlio<QLineEdit>(w, QStringLiteral("txtGiocatori%1").arg(i)); }
-QPushButton *Pulsante(QWidget *w, const char *nome) { return Figlio<QPushButton>(w, QString::fromLatin1(nome)); }
+QPushButton *Bottone(QWidget *w, const char *nome) { return Figlio<QPushButton>(w, QString::fromLatin1(nome)); }
 QGroupBox *Frame1(QWidget *w) { return Figlio<QGroupBox>(w, QStringLiteral("Frame1")); }
 QPlainTextEdit *Text1(QWidget *w) { return Figlio<QPlainTextEdit>(w, QStringLiteral("Text1")); }
 
@@ -70,14 +71,14 @@ void Premi(QWidget *w, Qt::Key tasto)
     QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, tasto);
 }
 
-// Types as a keyboard would, letters beyond ASCII included.
+// Types as a keyboard would, one character at a time, letters beyond ASCII and emoji included.
 void Scrivi(QWidget *w, const QString &testo)
 {
-    for (const QChar c : testo) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(w, c.toLatin1());
+    for (const char32_t c : testo.toUcs4()) {
+        if (c < 0x80)
+            QTest::keyClick(w, static_cast<char>(c));
         else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
     }
 }
 
@@ -154,7 +155,7 @@ private slots:
             QVERIFY(Opzione(w, 0)->isChecked());
             QVERIFY(!Frame1(w)->isVisible());
             QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
-            QCOMPARE(Pulsante(w, "cmdOk")->y(), 102);
+            QCOMPARE(Bottone(w, "cmdOk")->y(), 102);
             QCOMPARE(Cercanum::NumGiocatori, Intero(1));
             Premi(w, Qt::Key_Escape); // no cancel button
             QVERIFY(w->isVisible());
@@ -175,11 +176,14 @@ private slots:
         QTest::newRow("box come OK") << "  marco" << "ANNA MARIA" << Chiusura::Box << "Marco     " << "Anna Maria";
         QTest::newRow("solo il primo") << "marco" << "" << Chiusura::Invio << "Rosso     " << "Verde     ";
         QTest::newRow("solo il secondo") << "" << "anna" << Chiusura::Box << "Rosso     " << "Verde     ";
-        QTest::newRow("solo spazi contano") << "   " << "anna" << Chiusura::Ok << "          " << "Anna      ";
+        QTest::newRow("solo spazi non contano") << "   " << "anna" << Chiusura::Ok << "Rosso     " << "Verde     ";
         QTest::newRow("accenti e marcatura") << QString::fromUtf8("élia dE luca") << "<b>x</b>" << Chiusura::Invio
                                              << QString::fromUtf8("Élia De Lu") << "<b>x</b>  ";
         QTest::newRow("undicesimo rifiutato") << "abcdefghijkl" << "MARIA" << Chiusura::Ok << "Abcdefghij"
                                               << "Maria     ";
+        const QString emoji = QString::fromUtf8("\U0001F600");
+        QTest::newRow("dieci emoji") << emoji.repeated(11) << QString::fromUtf8("ß\U0001F431") << Chiusura::Ok
+                                     << emoji.repeated(10) << QString::fromUtf8("ß\U0001F431        ");
     }
 
     void presentazione_dueGiocatori()
@@ -193,7 +197,7 @@ private slots:
             Scrivi(Nome(w, 0), primo);
             Scrivi(Nome(w, 1), secondo);
             switch (chiusura) {
-            case Chiusura::Ok: QTest::mouseClick(Pulsante(w, "cmdOk"), Qt::LeftButton); break;
+            case Chiusura::Ok: QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton); break;
             case Chiusura::Invio: QTest::keyClick(Nome(w, 1), Qt::Key_Return); break;
             case Chiusura::Box: w->close(); break;
             }
@@ -209,19 +213,20 @@ private slots:
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        d.move(300, 400);
+        const QRect schermo = d.screen()->availableGeometry();
+        d.move(300, schermo.bottom() - 300);
         const int y0 = d.y();
 
         QTest::mouseClick(Opzione(&d, 1), Qt::LeftButton);
         QCOMPARE(d.y(), y0 - 47);
         QCOMPARE(d.size(), QSize(320, 233)); // 3825 twips outer
         QVERIFY(Frame1(&d)->isVisible());
-        QCOMPARE(Pulsante(&d, "cmdOk")->y(), 206);
+        QCOMPARE(Bottone(&d, "cmdOk")->y(), 206);
         QCOMPARE(d.focusWidget(), Nome(&d, 0));
         Premi(&d, Qt::Key_Tab);
         QCOMPARE(d.focusWidget(), Nome(&d, 1));
         Premi(&d, Qt::Key_Tab);
-        QCOMPARE(d.focusWidget(), Pulsante(&d, "cmdOk"));
+        QCOMPARE(d.focusWidget(), Bottone(&d, "cmdOk"));
         Premi(&d, Qt::Key_Tab);
         QCOMPARE(d.focusWidget(), Opzione(&d, 1));
 
@@ -231,9 +236,39 @@ private slots:
         QCOMPARE(d.y(), y0 - 47);
         QCOMPARE(d.size(), QSize(320, 127));
         QVERIFY(!Frame1(&d)->isVisible());
-        QCOMPARE(Pulsante(&d, "cmdOk")->y(), 102);
+        QCOMPARE(Bottone(&d, "cmdOk")->y(), 102);
         QTest::mouseClick(Opzione(&d, 1), Qt::LeftButton);
         QCOMPARE(d.y(), y0 - 94);
+
+        // However often it climbs, the whole frame stays on the screen.
+        for (int volta = 0; volta < 20; ++volta) {
+            QTest::mouseClick(Opzione(&d, volta % 2), Qt::LeftButton);
+            QVERIFY2(schermo.contains(d.frameGeometry()), qPrintable(QStringLiteral("after %1 choices").arg(volta)));
+        }
+        QCOMPARE(d.frameGeometry().top(), schermo.top());
+        // Near the bottom edge the taller window is lifted just enough.
+        QTest::mouseClick(Opzione(&d, 0), Qt::LeftButton);
+        d.move(300, schermo.bottom() - d.frameGeometry().height() + 1);
+        QTest::mouseClick(Opzione(&d, 1), Qt::LeftButton);
+        QCOMPARE(d.frameGeometry().bottom(), schermo.bottom());
+    }
+
+    void presentazione_nomiSelezionatiAlFuoco()
+    {
+        Cercanum::NomeGiocatore = {"Anna      ", "Marco     "};
+        Cercanum::NumGiocatori = 2;
+        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [](QWidget *w) {
+            QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
+            QCOMPARE(w->focusWidget(), Nome(w, 0));
+            QCOMPARE(Nome(w, 0)->selectedText(), QStringLiteral("Anna      "));
+            Scrivi(Nome(w, 0), QStringLiteral("luca"));
+            // A click into the second box selects its whole name too.
+            QTest::mouseClick(Nome(w, 1), Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(Nome(w, 1)->selectedText(), QStringLiteral("Marco     "));
+            Scrivi(Nome(w, 1), QStringLiteral("sara"));
+            QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
+        }));
+        QCOMPARE(Cercanum::NomeGiocatore, (Nomi{"Luca      ", "Sara      "}));
     }
 
     void presentazione_secondaVoltaNomiConservati()
@@ -246,7 +281,7 @@ private slots:
             QCOMPARE(Nome(w, 0)->text(), QStringLiteral("<b>x</b>  "));
             QCOMPARE(Nome(w, 1)->text(), QStringLiteral("Anna Maria"));
             QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
-            QTest::mouseClick(Pulsante(w, "cmdOk"), Qt::LeftButton);
+            QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
         }));
         QCOMPARE(Cercanum::NumGiocatori, Intero(2));
         QCOMPARE(Cercanum::NomeGiocatore, prima);
@@ -294,14 +329,14 @@ private slots:
             QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni "));
             QCOMPARE(w->size(), QSize(335, 190));
             QVERIFY(CentrataSu(w, &padre));
-            QPushButton *comando = Pulsante(w, "Command1");
+            QPushButton *comando = Bottone(w, "Command1");
             QTEST(comando->text(), "testo");
             QTEST(comando->toolTip(), "suggerimento");
             QVERIFY(QTest::qWaitForWindowActive(w));
             QCOMPARE(w->focusWidget(), comando);
             if (fuocoSullaGuida) {
                 Premi(w, Qt::Key_Tab);
-                QCOMPARE(w->focusWidget(), Pulsante(w, "Check1"));
+                QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
             }
             if (tasto)
                 Premi(w, Qt::Key(tasto));
@@ -316,8 +351,8 @@ private slots:
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        QPushButton *guida = Pulsante(&d, "Check1");
-        QPushButton *comando = Pulsante(&d, "Command1");
+        QPushButton *guida = Bottone(&d, "Check1");
+        QPushButton *comando = Bottone(&d, "Command1");
         QVERIFY(!Text1(&d)->isVisible());
         QCOMPARE(d.TestoText1(), QString()); // built only when asked for
 
@@ -353,14 +388,14 @@ private slots:
     void informazioni_riaperturaGuidaNascosta()
     {
         QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [](QWidget *w) {
-            QTest::mouseClick(Pulsante(w, "Check1"), Qt::LeftButton);
+            QTest::mouseClick(Bottone(w, "Check1"), Qt::LeftButton);
             QVERIFY(Text1(w)->isVisible());
-            QTest::mouseClick(Pulsante(w, "Command1"), Qt::LeftButton);
+            QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
         }));
         QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [](QWidget *w) {
             QVERIFY(!Text1(w)->isVisible());
-            QVERIFY(!Pulsante(w, "Check1")->isChecked());
-            QTest::mouseClick(Pulsante(w, "Command1"), Qt::LeftButton);
+            QVERIFY(!Bottone(w, "Check1")->isChecked());
+            QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
         }));
     }
 
@@ -415,8 +450,8 @@ private slots:
 
         const QCursor mano = CursoreMano();
         const std::vector<QWidget *> cliccabili{
-            Opzione(&presentazione, 0), Opzione(&presentazione, 1), Pulsante(&presentazione, "cmdOk"),
-            Pulsante(&informazioni, "Command1"), Pulsante(&informazioni, "Check1"),
+            Opzione(&presentazione, 0), Opzione(&presentazione, 1), Bottone(&presentazione, "cmdOk"),
+            Bottone(&informazioni, "Command1"), Bottone(&informazioni, "Check1"),
             Figlio<QLabel>(&informazioni, QStringLiteral("lblEmail"))};
         for (QWidget *w : cliccabili) {
             QCOMPARE(w->cursor().shape(), mano.shape());
