@@ -114,6 +114,11 @@ QFont Etichetta::FontUsato() const
     return f;
 }
 
+bool Etichetta::TestoInteroRidotto() const
+{
+    return Entra(FontUsato());
+}
+
 QRect Etichetta::RettangoloTesto() const
 {
     const QFont f = FontUsato();

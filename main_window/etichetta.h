@@ -28,6 +28,8 @@ public:
 
     // Whether the whole text fits inside the frame at the label's own font.
     bool TestoIntero() const;
+    // Whether it fits at the font it is drawn with, shrunk as far as readable when it must be.
+    bool TestoInteroRidotto() const;
 
     // A run-time element of a control array: every property of this one, hidden.
     Etichetta *Copia() const;

@@ -63,7 +63,8 @@ QString DaStd(const std::string &s)
 }
 
 // Key code as the game's handlers see it: the typed character, so that keypad digits and any
-// keyboard layout work; -1 for keys that type nothing (arrows, Delete, Shift...).
+// keyboard layout work; -1 for keys that type nothing (arrows, Delete, Shift...) and for Tab,
+// which moves the focus along the window's order and is never a character.
 int CodiceTasto(const QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
@@ -394,9 +395,6 @@ bool frmCercanum::eventFilter(QObject *oggetto, QEvent *evento)
     if (evento->type() != QEvent::KeyPress || oggetto != focusWidget())
         return QWidget::eventFilter(oggetto, evento);
     const auto *tasto = static_cast<QKeyEvent *>(evento);
-    // Tab moves the focus along the window's order and is never a character for the handlers.
-    if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab)
-        return false;
     if (TastoComando(tasto))
         return true;
     int codice = CodiceTasto(tasto);

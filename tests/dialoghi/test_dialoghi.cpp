@@ -5,6 +5,8 @@
 #include "dialoghireali.h"
 #include "frmabout.h"
 #include "frmpresent.h"
+#include "messaggireali.h"
+#include "pixel.h"
 #include "uscitaaudio.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,7 +101,12 @@ bool ConModale(const std::function<void()> &apri, const std::function<void(QWidg
             azione(w);
         } else if (w && !rimasta && dopo.elapsed() > 1000) {
             rimasta = true;
-            w->close();
+            // A question ignores its close box: answer it No.
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (box && box->button(QMessageBox::No))
+                box->button(QMessageBox::No)->click();
+            else
+                w->close();
         }
     });
     sonda.start();
@@ -123,7 +131,7 @@ private slots:
     void initTestCase()
     {
         QApplication::setStyle(QStringLiteral("Fusion"));
-        Caratteri::Registra();
+        Caratteri::ImpostaPerApplicazione();
         padre.setGeometry(100, 100, 564, 370);
         padre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&padre));
@@ -287,6 +295,25 @@ private slots:
         QCOMPARE(Cercanum::NomeGiocatore, prima);
     }
 
+    void presentazione_soloTastiera()
+    {
+        // Arrows choose, Tab moves on, Alt+O confirms: no mouse needed.
+        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [](QWidget *w) {
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QCOMPARE(w->focusWidget(), Opzione(w, 0));
+            Premi(w, Qt::Key_Right); // the arrow keeps the focus on the choice it made
+            QVERIFY(Opzione(w, 1)->isChecked());
+            Premi(w, Qt::Key_Tab);
+            QCOMPARE(w->focusWidget(), Nome(w, 0));
+            Scrivi(Nome(w, 0), QStringLiteral("ada"));
+            Premi(w, Qt::Key_Tab);
+            Scrivi(w->focusWidget(), QStringLiteral("bo"));
+            QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
+        }));
+        QCOMPARE(Cercanum::NumGiocatori, Intero(2));
+        QCOMPARE(Cercanum::NomeGiocatore, (Nomi{"Ada       ", "Bo        "}));
+    }
+
     void presentazione_suono102SoloSeAttivo()
     {
         for (const bool attivo : {true, false}) {
@@ -343,6 +370,28 @@ private slots:
             else
                 w->close();
         }));
+    }
+
+    void informazioni_tastiAccessoEOrdine()
+    {
+        for (const bool avvio : {true, false}) {
+            Cercanum::AvvioInCorso = avvio;
+            QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [&](QWidget *w) {
+                QVERIFY(QTest::qWaitForWindowActive(w));
+                QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
+                Premi(w, Qt::Key_Tab);
+                QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
+                Premi(w, Qt::Key_Space); // the rules, which Tab then visits
+                QVERIFY(Text1(w)->isVisible());
+                QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
+                Premi(w, Qt::Key_Tab);
+                Premi(w, Qt::Key_Tab);
+                QCOMPARE(w->focusWidget(), static_cast<QWidget *>(Text1(w)));
+                Premi(w, Qt::Key_Tab);
+                QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
+                QTest::keyClick(w->focusWidget(), avvio ? Qt::Key_G : Qt::Key_C, Qt::AltModifier);
+            }));
+        }
     }
 
     void informazioni_guidaAndataERitorno()
@@ -414,7 +463,78 @@ private slots:
     }
 
     // -----------------------------------------------------------------------------------------
+    // Message boxes
+
+    void messaggi_reali_data()
+    {
+        QTest::addColumn<int>("pulsanti"); // Messaggi::Pulsanti
+        QTest::addColumn<int>("icona");    // Messaggi::Icona
+        QTest::addColumn<int>("iconaQt");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<bool>("chiude");
+        QTest::addColumn<int>("risposta"); // Messaggi::Risposta, when it closes
+        using P = Messaggi::Pulsanti;
+        using I = Messaggi::Icona;
+        using R = Messaggi::Risposta;
+        QTest::newRow("errore, Invio") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << int(Qt::Key_Return) << true << int(R::Ok);
+        QTest::newRow("errore, Esc") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << int(Qt::Key_Escape) << true << int(R::Ok);
+        QTest::newRow("perso, Esc") << int(P::Ok) << int(I::Esclamazione) << int(QMessageBox::Warning) << int(Qt::Key_Escape) << true << int(R::Ok);
+        QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << int(Qt::Key_Return) << true << int(R::Si);
+        QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << int(Qt::Key_N) << true << int(R::No);
+        QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << int(Qt::Key_Escape) << false << 0;
+        QTest::newRow("fine, box") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << 0 << false << 0;
+    }
+
+    void messaggi_reali()
+    {
+        QFETCH(int, pulsanti);
+        QFETCH(int, icona);
+        QFETCH(int, iconaQt);
+        QFETCH(int, tasto);
+        QFETCH(bool, chiude);
+        QFETCH(int, risposta);
+        MessaggiReali messaggi;
+        const auto tipo = Messaggi::Pulsanti(pulsanti);
+        Messaggi::Risposta data{};
+        const bool chiusa = ConModale(
+            [&] { data = messaggi.Mostra(&padre, QStringLiteral("a <b>b</b>\r\nc"), QStringLiteral("T"), Messaggi::Icona(icona), tipo); },
+            [&](QWidget *w) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                QVERIFY(box);
+                QCOMPARE(box->windowTitle(), QStringLiteral("T"));
+                QCOMPARE(box->text(), QStringLiteral("a <b>b</b>\r\nc"));
+                QCOMPARE(box->textFormat(), Qt::PlainText);
+                QCOMPARE(int(box->icon()), iconaQt);
+                const auto attesi = tipo == Messaggi::Pulsanti::Ok
+                                        ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                        : QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No);
+                QCOMPARE(box->standardButtons(), attesi);
+                QCOMPARE(box->defaultButton(), box->button(tipo == Messaggi::Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Yes));
+                QCOMPARE(box->font().family(), QStringLiteral("Liberation Sans"));
+                if (tasto)
+                    QTest::keyClick(box, Qt::Key(tasto));
+                else
+                    box->close();
+            });
+        QCOMPARE(chiusa, chiude); // a box left open is closed by the helper with No
+        if (chiude)
+            QCOMPARE(int(data), risposta);
+    }
+
+    // -----------------------------------------------------------------------------------------
     // Both
+
+    void entrambe_pulsantiNelLoroColore()
+    {
+        const QColor crema(244, 242, 212);
+        frmPresent presentazione(&padre);
+        frmAbout informazioni(&padre);
+        QVERIFY(PixelDelColore(Bottone(&presentazione, "cmdOk"), crema) > 500);
+        QVERIFY(PixelDelColore(Bottone(&informazioni, "Command1"), crema) > 500);
+        QVERIFY(PixelDelColore(Bottone(&informazioni, "Check1"), crema) > 100);
+        QCOMPARE(informazioni.findChild<QLabel *>(QStringLiteral("Label5"))->text(),
+                 QStringLiteral("Applicazione a %1 bit per Linux").arg(QT_POINTER_SIZE * 8));
+    }
 
     void entrambe_testiInteriInChiaroEManina()
     {

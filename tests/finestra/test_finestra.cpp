@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "banco.h"
 #include "cercanum.h"
-#include "etichetta.h"
-#include "immagine.h"
+#include "cerca.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,45 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-Etichetta *E(frmCercanum &f, const QString &nome)
-{
-    auto *e = f.findChild<Etichetta *>(nome);
-    if (!e)
-        qFatal("no label %s", qPrintable(nome));
-    return e;
-}
-
-Immagine *I(frmCercanum &f, const QString &nome)
-{
-    auto *i = f.findChild<Immagine *>(nome);
-    if (!i)
-        qFatal("no picture %s", qPrintable(nome));
-    return i;
-}
-
-QLineEdit *Casella(frmCercanum &f) { return f.findChild<QLineEdit *>(QStringLiteral("txtInput")); }
-QPushButton *P(frmCercanum &f, const QString &nome) { return f.findChild<QPushButton *>(nome); }
-
-QString Messaggio(frmCercanum &f) { return E(f, QStringLiteral("lblMessaggio"))->Testo(); }
-
-// Starts a number whose secret will be `segreto` (drawn with the maximum still in force).
-void NuovoNumero(Banco &b, int segreto)
-{
-    b.caso.valori = {PerSegreto(segreto, b.finestra->Stato().NumMax)};
-    QTest::mouseClick(P(*b.finestra, QStringLiteral("cmdNew")), Qt::LeftButton);
-}
-
-void Rispondi(frmCercanum &f, const QString &testo)
-{
-    QLineEdit *casella = Casella(f);
-    QCOMPARE(f.focusWidget(), casella);
-    QTest::keyClicks(casella, testo);
-    QTest::keyClick(casella, Qt::Key_Return);
-}
-
-} // namespace
+using namespace Cerca;
 
 class TestFinestra : public QObject
 {
