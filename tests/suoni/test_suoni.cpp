@@ -8,8 +8,10 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -169,6 +171,58 @@ TEST_P(SuonoSalvato, MisureDelSuonoDecodificato)
 
 INSTANTIATE_TEST_SUITE_P(Tutti, SuonoSalvato, testing::ValuesIn(Tabella),
                          [](const testing::TestParamInfo<Atteso> &i) { return "id" + std::to_string(i.param.id); });
+
+struct Livelli
+{
+    double picco;
+    double rms;         // over the whole sound
+    double rmsMassimo;  // over its loudest 50 ms
+};
+
+Livelli Misura(const std::vector<std::int16_t> &campioni, int frequenza)
+{
+    const auto finestra = static_cast<std::size_t>(frequenza / 20);
+    Livelli l{0, 0, 0};
+    double quadrati = 0, inFinestra = 0, finestraMassima = 0;
+    for (std::size_t i = 0; i < campioni.size(); ++i) {
+        const double v = campioni[i] / 32768.0;
+        l.picco = std::max(l.picco, std::abs(v));
+        quadrati += v * v;
+        inFinestra += v * v;
+        if (i >= finestra) {
+            const double uscente = campioni[i - finestra] / 32768.0;
+            inFinestra -= uscente * uscente;
+        }
+        if (i + 1 >= finestra)
+            finestraMassima = std::max(finestraMassima, inFinestra);
+    }
+    l.rms = std::sqrt(quadrati / static_cast<double>(campioni.size()));
+    l.rmsMassimo = std::sqrt(finestraMassima / static_cast<double>(finestra));
+    return l;
+}
+
+// A number found must sound at least as loud as a number lost, however loudness is measured.
+TEST(LivelliDeiSuoni, TrovatoNonPiuPianoDiPerso)
+{
+    const PcmDecodificato perso = DecodificaConSdl(Leggi(105));
+    const PcmDecodificato trovato = DecodificaConSdl(Leggi(106));
+    ASSERT_TRUE(perso.riuscito) << perso.errore;
+    ASSERT_TRUE(trovato.riuscito) << trovato.errore;
+    ASSERT_FALSE(perso.campioni.empty());
+    ASSERT_FALSE(trovato.campioni.empty());
+
+    const Livelli p = Misura(perso.campioni, perso.frequenza);
+    const Livelli t = Misura(trovato.campioni, trovato.frequenza);
+    const auto dB = [](double x) {
+        std::ostringstream s;
+        s << std::fixed << std::setprecision(1) << 20 * std::log10(x) << " dBFS";
+        return s.str();
+    };
+    EXPECT_GE(t.rms, p.rms) << "rms: found " << dB(t.rms) << ", lost " << dB(p.rms);
+    EXPECT_GE(t.rmsMassimo, p.rmsMassimo)
+        << "loudest 50 ms: found " << dB(t.rmsMassimo) << ", lost " << dB(p.rmsMassimo);
+    EXPECT_GE(t.picco, p.picco) << "peak: found " << dB(t.picco) << ", lost " << dB(p.picco);
+}
 
 // The tick is cut off and restarted every 750 ms: what comes before the cut must already be quiet,
 // and what is heard before it must not be.

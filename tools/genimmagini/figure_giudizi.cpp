@@ -177,43 +177,75 @@ void DisegnaGiudizio4(QPainter &p)
 
 void DisegnaGiudizio5(QPainter &p)
 {
-    const QColor rosa(255, 170, 195), rosaScuro(200, 70, 115);
-    QPainterPath tronco(QPointF(18.6, 22.0));
-    tronco.lineTo(QPointF(19.2, 28.6));
-    tronco.quadTo(QPointF(20.8, 29.8), QPointF(22.4, 28.6));
-    tronco.lineTo(QPointF(23.6, 21.4));
-    tronco.closeSubpath();
-    Riempi(p, tronco, rosaScuro);
-    QPainterPath cervello;
-    for (const QPointF &c : {QPointF(7.8, 12.0), QPointF(13.2, 7.8), QPointF(19.6, 7.6), QPointF(25.0, 11.2),
-                             QPointF(26.2, 17.4), QPointF(21.6, 21.4), QPointF(14.8, 22.0), QPointF(8.4, 20.0),
-                             QPointF(5.8, 16.0), QPointF(16.0, 15.0)})
-        cervello = cervello.united(Ellisse(c.x(), c.y(), 5.2, 5.0));
-    Riempi(p, cervello, rosa);
-    // Bold winding folds: thin ones would vanish and leave a plain pink cloud.
-    QPainterPath pieghe(QPointF(16.2, 3.4));
-    pieghe.cubicTo(QPointF(13.8, 7.0), QPointF(18.6, 9.4), QPointF(16.0, 12.4));
-    pieghe.cubicTo(QPointF(13.6, 15.0), QPointF(18.6, 17.4), QPointF(16.4, 20.6));
-    pieghe.moveTo(QPointF(3.4, 14.0));
-    pieghe.cubicTo(QPointF(6.0, 10.6), QPointF(9.6, 15.4), QPointF(11.8, 11.4));
-    pieghe.moveTo(QPointF(9.6, 6.2));
-    pieghe.quadTo(QPointF(11.6, 9.0), QPointF(9.0, 10.4));
-    pieghe.moveTo(QPointF(20.2, 11.2));
-    pieghe.cubicTo(QPointF(22.0, 8.4), QPointF(25.2, 12.4), QPointF(27.6, 9.4));
-    pieghe.moveTo(QPointF(5.4, 19.6));
-    pieghe.cubicTo(QPointF(8.0, 16.6), QPointF(11.4, 21.2), QPointF(12.6, 17.0));
-    pieghe.moveTo(QPointF(19.8, 16.2));
-    pieghe.cubicTo(QPointF(21.6, 19.6), QPointF(25.0, 15.0), QPointF(28.4, 17.8));
-    pieghe.moveTo(QPointF(11.0, 24.6));
-    pieghe.quadTo(QPointF(13.4, 22.4), QPointF(15.6, 25.4));
-    Linea(p, pieghe, 1.3, rosaScuro);
-    Riflesso(p, QColor(255, 228, 236), QPointF(8.6, 7.4), -40, 2.0, 1.0);
+    // Seen from the side, facing left: what tells a brain from a flower or a cloud at 32 px is
+    // the long bean shape with the small striped cerebellum and the stem underneath, and the
+    // winding grooves all over it.
+    const QColor grigioRosa(226, 184, 190), grigioRosaLuce(242, 214, 216), solco(132, 70, 90),
+        cervellettoColore(204, 156, 166);
 
-    // A dark rim under the red keeps the cross readable over the pink.
-    QPainterPath croce(QPointF(5.0, 5.0));
-    croce.lineTo(QPointF(27.0, 27.0));
-    croce.moveTo(QPointF(27.0, 5.0));
-    croce.lineTo(QPointF(5.0, 27.0));
-    Linea(p, croce, 5.4);
-    Linea(p, croce, 3.0, kRosso);
+    QPainterPath tronco(QPointF(16.8, 20.0));
+    tronco.lineTo(QPointF(18.4, 28.4));
+    tronco.quadTo(QPointF(20.2, 29.4), QPointF(21.6, 28.0));
+    tronco.lineTo(QPointF(21.6, 20.0));
+    tronco.closeSubpath();
+    Riempi(p, tronco, cervellettoColore);
+
+    QPainterPath cervelletto = Ellisse(23.4, 22.4, 5.0, 3.4);
+    Riempi(p, cervelletto, cervellettoColore);
+    p.save();
+    p.setClipPath(cervelletto);
+    QPainterPath strisce;
+    for (const qreal y : {21.2, 23.2, 25.0}) {
+        strisce.moveTo(QPointF(18.6, y - 0.6));
+        strisce.quadTo(QPointF(23.4, y + 0.8), QPointF(28.6, y - 0.8));
+    }
+    Linea(p, strisce, 0.9, solco);
+    p.restore();
+
+    // Gentle bumps along the top and front, a flatter underside with the temporal lobe hanging.
+    QPainterPath cervello(QPointF(3.0, 15.0));
+    cervello.cubicTo(QPointF(2.0, 10.6), QPointF(4.4, 7.0), QPointF(8.4, 6.6));
+    cervello.cubicTo(QPointF(10.0, 4.2), QPointF(13.8, 3.6), QPointF(16.2, 4.6));
+    cervello.cubicTo(QPointF(18.8, 3.2), QPointF(23.2, 3.8), QPointF(24.8, 6.4));
+    cervello.cubicTo(QPointF(28.4, 7.2), QPointF(30.2, 10.8), QPointF(29.4, 14.2));
+    cervello.cubicTo(QPointF(30.0, 17.4), QPointF(28.4, 20.0), QPointF(25.4, 20.0));
+    cervello.cubicTo(QPointF(23.4, 20.6), QPointF(21.0, 19.8), QPointF(19.8, 20.8));
+    cervello.cubicTo(QPointF(17.6, 23.4), QPointF(12.6, 23.4), QPointF(10.6, 21.4));
+    cervello.cubicTo(QPointF(7.6, 22.4), QPointF(3.8, 20.0), QPointF(3.0, 15.0));
+    cervello.closeSubpath();
+    Riempi(p, cervello, grigioRosa, 0);
+    Riflesso(p, grigioRosaLuce, QPointF(8.6, 8.8), -35, 2.4, 1.1);
+
+    // The deep groove between the temporal lobe and the rest, the one down from the crown, and
+    // many short winding folds: their number, more than their shape, is what says "brain".
+    QPainterPath solchi(QPointF(8.0, 19.6));
+    solchi.cubicTo(QPointF(12.0, 16.4), QPointF(16.0, 17.8), QPointF(21.8, 14.2));
+    solchi.moveTo(QPointF(17.0, 4.6));
+    solchi.cubicTo(QPointF(15.2, 7.4), QPointF(18.4, 9.2), QPointF(15.8, 13.6));
+    Linea(p, solchi, 1.3, solco);
+    QPainterPath pieghe(QPointF(4.4, 12.0));
+    pieghe.cubicTo(QPointF(6.0, 9.4), QPointF(8.6, 14.2), QPointF(10.4, 11.0));
+    pieghe.cubicTo(QPointF(11.6, 8.8), QPointF(9.0, 8.0), QPointF(8.2, 6.8));
+    pieghe.moveTo(QPointF(12.0, 4.8));
+    pieghe.cubicTo(QPointF(14.2, 6.8), QPointF(11.2, 8.6), QPointF(13.6, 11.2));
+    pieghe.moveTo(QPointF(4.6, 16.8));
+    pieghe.cubicTo(QPointF(7.4, 14.0), QPointF(9.8, 17.8), QPointF(12.4, 14.6));
+    pieghe.moveTo(QPointF(19.8, 5.0));
+    pieghe.cubicTo(QPointF(20.4, 8.6), QPointF(23.2, 5.8), QPointF(24.6, 9.4));
+    pieghe.cubicTo(QPointF(25.4, 11.4), QPointF(27.4, 10.0), QPointF(28.4, 11.6));
+    pieghe.moveTo(QPointF(18.4, 10.6));
+    pieghe.cubicTo(QPointF(20.8, 9.6), QPointF(21.0, 13.0), QPointF(23.6, 12.8));
+    pieghe.moveTo(QPointF(22.2, 18.2));
+    pieghe.cubicTo(QPointF(23.2, 15.0), QPointF(26.2, 18.0), QPointF(27.0, 14.6));
+    pieghe.moveTo(QPointF(11.4, 21.2));
+    pieghe.cubicTo(QPointF(13.4, 18.8), QPointF(15.6, 21.6), QPointF(18.6, 19.8));
+    Linea(p, pieghe, 1.0, solco);
+    Linea(p, cervello, 1.8);
+
+    // Centred on the brain rather than the square, so the stem and the cerebellum stay clear.
+    QPainterPath croce(QPointF(5.0, 3.6));
+    croce.lineTo(QPointF(27.0, 25.6));
+    croce.moveTo(QPointF(27.0, 3.6));
+    croce.lineTo(QPointF(5.0, 25.6));
+    Linea(p, croce, 2.4, kRosso);
 }

@@ -376,26 +376,35 @@ void DisegnaBuco(QPainter &p)
 
 void DisegnaNoSuono(QPainter &p)
 {
-    QPainterPath cassa;
-    cassa.addRect(QRectF(4.6, 11.4, 6.2, 9.2));
-    Colora(p, cassa, QColor(72, 80, 100), 1.0);
-    QPainterPath cono;
-    cono.moveTo(10.8, 11.4);
-    cono.lineTo(19.6, 4.6);
-    cono.lineTo(19.6, 27.4);
-    cono.lineTo(10.8, 20.6);
-    cono.closeSubpath();
-    Colora(p, cono, QColor(140, 150, 176), 1.4);
-    p.setPen(Penna(1.6, kInchiostroOggetti));
+    // A dark, bold loudspeaker filling the circle: light or thin, it vanishes under the red.
+    const QColor cassa(48, 52, 64), cono(84, 92, 112);
+    QPainterPath scatola;
+    scatola.addRect(QRectF(4.2, 10.8, 7.0, 10.4));
+    Colora(p, scatola, cassa, 0);
+    QPainterPath imbuto;
+    imbuto.moveTo(11.2, 10.8);
+    imbuto.lineTo(21.0, 4.6);
+    imbuto.lineTo(21.0, 27.4);
+    imbuto.lineTo(11.2, 21.2);
+    imbuto.closeSubpath();
+    Colora(p, imbuto, cono, 0);
+    Luce(p, pennello::Curva(QPointF(12.8, 12.2), QPointF(16.0, 9.8), QPointF(19.4, 7.8)), 1.0);
+    p.setPen(Penna(1.8, kInchiostroOggetti));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(17.0, 10.0, 8.4, 12), -55 * 16, 110 * 16);
+    p.drawArc(QRectF(17.6, 10.4, 8.0, 11.2), -50 * 16, 100 * 16);
 
-    QPainterPath divieto = Ellisse(16, 16, 13.0, 13.0);
-    divieto.moveTo(7.0, 7.0);
-    divieto.lineTo(25.0, 25.0);
-    divieto.moveTo(25.0, 7.0);
-    divieto.lineTo(7.0, 25.0);
-    Colora(p, Spessa(divieto, 2.4), kRosso, 0, 1.0);
+    const QPainterPath cerchio = Ellisse(16, 16, 13.6, 13.6);
+    QPainterPath divieto = cerchio;
+    divieto.moveTo(6.6, 6.6);
+    divieto.lineTo(25.4, 25.4);
+    divieto.moveTo(25.4, 6.6);
+    divieto.lineTo(6.6, 25.4);
+    // A pale seam along the red, inside the circle only, keeps the dark speaker and the sign apart.
+    p.save();
+    p.setClipPath(cerchio);
+    Riempi(p, Spessa(divieto, 3.4), kBianco, 0);
+    p.restore();
+    Riempi(p, Spessa(divieto, 2.2), kRosso, 0);
 }
 
 void DisegnaManoPremuta(QPainter &p)

@@ -14,19 +14,32 @@
 namespace
 {
 
-// What the player will hear, as fractions of full scale.
+// What the player will hear, as fractions of full scale. The loudest 50 ms says more about how
+// loud a sound seems than the mean over the whole file, whose silent tail pulls it down.
 void Riassumi(const Suono &s, const std::vector<std::int16_t> &pcm)
 {
-    double picco = 0, somma = 0, quadrati = 0;
-    for (int i = 0; i < s.campioni; ++i) {
-        const double v = pcm[static_cast<std::size_t>(i)] / 32768.0;
+    const auto finestra = static_cast<std::size_t>(s.frequenza / 20);
+    const auto n = static_cast<std::size_t>(s.campioni);
+    double picco = 0, somma = 0, quadrati = 0, finestraMassima = 0, inFinestra = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double v = pcm[i] / 32768.0;
         picco = std::max(picco, std::abs(v));
         somma += v;
         quadrati += v * v;
+        inFinestra += v * v;
+        if (i >= finestra) {
+            const double uscente = pcm[i - finestra] / 32768.0;
+            inFinestra -= uscente * uscente;
+        }
+        if (i + 1 >= finestra)
+            finestraMassima = std::max(finestraMassima, inFinestra);
     }
-    std::printf("%d.wav  %.3f s  peak %.3f (%.1f dBFS)  rms %.4f  mean %+.6f\n", s.id,
-                static_cast<double>(s.campioni) / s.frequenza, picco, 20 * std::log10(picco),
-                std::sqrt(quadrati / s.campioni), somma / s.campioni);
+    const double rms = std::sqrt(quadrati / static_cast<double>(n));
+    const double rms50 = std::sqrt(finestraMassima / static_cast<double>(finestra));
+    std::printf("%d.wav  %.3f s  peak %.3f (%.1f dBFS)  rms %.4f (%.1f dBFS)  loudest 50 ms %.4f (%.1f dBFS)"
+                "  mean %+.6f\n",
+                s.id, static_cast<double>(s.campioni) / s.frequenza, picco, 20 * std::log10(picco), rms,
+                20 * std::log10(rms), rms50, 20 * std::log10(rms50), somma / static_cast<double>(n));
 }
 
 } // namespace

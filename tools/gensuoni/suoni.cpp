@@ -9,8 +9,13 @@ namespace
 {
 
 // Loudest sample, as a part of full scale: -3 dBFS for the moments of play, quieter for the
-// neutral ones and for the tick that repeats for as long as the child thinks.
+// neutral ones and for the tick that repeats for as long as the child thinks. Found is the
+// loudest of all and lost is held back: the lost horn is sustained, so at the same peak it
+// would carry far more energy than the found fanfare, and a success must never sound smaller
+// than a failure.
 constexpr double Pieno = 0.70;
+constexpr double Festoso = 0.85;
+constexpr double Sommesso = 0.56;
 constexpr double Neutro = 0.50;
 constexpr double Tenue = 0.36;
 
@@ -84,7 +89,9 @@ void Suono105(Traccia &t)
     t.Aggiungi(timbri::Fiato, ultima);
 }
 
-// Exact: a quick run up the major chord to a ringing bell, then two sparkles above it.
+// Exact: a quick run up the major chord to a bright horn note held to the end, struck with a
+// bell, then two sparkles above it. Held rather than ringing away, it stays as loud as the
+// lost horn for as long as it plays.
 void Suono106(Traccia &t)
 {
     int passo = 0;
@@ -93,9 +100,9 @@ void Suono106(Traccia &t)
         t.Aggiungi(timbri::Campanello, {.inizio = quando, .frequenza = Hz(nota), .ampiezza = 0.6, .decadimento = 0.15});
         t.Aggiungi(timbri::Marimba, {.inizio = quando, .frequenza = Hz(nota), .ampiezza = 0.4, .decadimento = 0.12});
     }
-    t.Aggiungi(timbri::Campanello, {.inizio = 0.18, .frequenza = Hz(84), .ampiezza = 0.9, .decadimento = 0.4});
-    for (const int nota : {72, 79})
-        t.Aggiungi(timbri::Marimba, {.inizio = 0.18, .frequenza = Hz(nota), .ampiezza = 0.3, .decadimento = 0.4});
+    t.Aggiungi(timbri::Campanello, {.inizio = 0.18, .frequenza = Hz(84), .ampiezza = 0.5, .decadimento = 0.5});
+    t.Aggiungi(timbri::Fiato, {.inizio = 0.18, .frequenza = Hz(84), .ampiezza = 1.2, .decadimento = 6.0,
+                               .durata = 0.76, .attacco = 0.03, .rilascio = 0.14, .vibrato = 0.006, .chiarezza = 0.6});
     t.Aggiungi(timbri::Campanello, {.inizio = 0.40, .frequenza = Hz(91), .ampiezza = 0.25, .decadimento = 0.15});
     t.Aggiungi(timbri::Campanello, {.inizio = 0.48, .frequenza = Hz(96), .ampiezza = 0.2, .decadimento = 0.15});
 }
@@ -126,8 +133,8 @@ std::vector<std::int16_t> Sintetizza(const Suono &s)
     case 102: Suono102(t); break;
     case 103: Suono103(t); picco = Neutro; break;
     case 104: Suono104(t); break;
-    case 105: Suono105(t); break;
-    case 106: Suono106(t); break;
+    case 105: Suono105(t); picco = Sommesso; break;
+    case 106: Suono106(t); picco = Festoso; break;
     case 107: Suono107(t); picco = Tenue; break;
     default: throw std::invalid_argument("no such sound");
     }
