@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "immagini.h"
 
+#include "figure.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -16,4 +18,9 @@ QPixmap Immagini::Carica(const QString &nome)
         }
     }
     return QPixmap(percorso);
+}
+
+QPixmap Immagini::Carica(const Figura &figura)
+{
+    return Carica(QString::fromLatin1(figura.file));
 }

@@ -6,6 +6,7 @@
 #include "cercanum.h"
 #include "cursoremano.h"
 #include "disposizioneabout.h"
+#include "figure.h"
 #include "immagini.h"
 #include "pulsante.h"
 #include "tavolozza.h"
@@ -95,7 +96,7 @@ frmAbout::frmAbout(QWidget *padre)
     lblEmail->setToolTip(SuggerimentoEmail);
     lblEmail->installEventFilter(this);
     Image2 = NuovaEtichetta(this, QStringLiteral("Image2"), D::Image2, {}, Qt::AlignLeft | Qt::AlignTop);
-    Image2->setPixmap(Immagini::Carica(QStringLiteral("busta.bmp")));
+    Image2->setPixmap(Immagini::Carica(Figure::Busta));
     Label3 = NuovaEtichetta(this, QStringLiteral("Label3"), D::Label3, Avviso1);
     Label3->setFont(Caratteri::Font(D::Font::Finestra, true));
     Label4 = NuovaEtichetta(this, QStringLiteral("Label4"), D::Label4, Avviso2);
@@ -117,7 +118,7 @@ frmAbout::frmAbout(QWidget *padre)
     Check1->setCheckable(true);
     // Enter belongs to Command1 even while the help button has the focus.
     Check1->setAutoDefault(false);
-    Check1->ImpostaFigura(Immagini::Carica(QStringLiteral("libro.bmp")));
+    Check1->ImpostaFigura(Immagini::Carica(Figure::Libro));
     Check1->setToolTip(SuggerimentoGuida);
     Check1->ImpostaSfondo(Colore(D::Colore::Crema));
     connect(Check1, &QPushButton::toggled, this, &frmAbout::Check1_Click);
@@ -137,7 +138,7 @@ frmAbout::frmAbout(QWidget *padre)
 
 void frmAbout::Form_Load()
 {
-    Image1->setPixmap(Immagini::Carica(QStringLiteral("domanda_gialla.ico")));
+    Image1->setPixmap(Immagini::Carica(Figure::Icona));
 
     const QCursor mano = CursoreMano();
     lblEmail->setCursor(mano);

@@ -108,27 +108,5 @@ inline constexpr Segmento Line3{77, 77, 77, 21};
 inline constexpr Segmento Line1[4]{
     {15, 231, 555, 231}, {15, 232, 555, 232}, {15, 316, 555, 316}, {15, 315, 555, 315}};
 
-// Picture files, under :/images/.
-namespace Figura {
-inline constexpr const char *Titolo = "titolo.gif";
-inline constexpr const char *Sfondo = "sfondo.bmp";
-inline constexpr const char *Smile[9]{"smile0.ico", "smile1.ico", "smile2.ico", "smile3.ico",
-                                      "smile4.ico", "smile5.ico", "smile6.ico", "smile7.ico",
-                                      "smile8.ico"};
-inline constexpr const char *SmileForm[4]{"maestro0.ico", "maestro1.ico", "domanda_rossa.ico",
-                                          "domanda_gialla.ico"};
-inline constexpr const char *Giudizio[6]{"giudizio0.ico", "giudizio1.ico", "giudizio2.ico",
-                                         "giudizio3.ico", "giudizio4.ico", "giudizio5.ico"};
-inline constexpr const char *Pensa = "pensa.ico";
-inline constexpr const char *Ingranaggio[2]{"ingranaggio0.ico", "ingranaggio1.ico"};
-inline constexpr const char *Indice = "indice.ico";
-inline constexpr const char *Buco = "buco.ico";
-inline constexpr const char *Bimbo[2]{"bimbo0.ico", "bimbo1.ico"};
-inline constexpr const char *NoSuono = "nosuono.ico";
-inline constexpr const char *Mano = "mano.ico";
-inline constexpr const char *Ricomincia = "ricomincia.ico";
-inline constexpr const char *Esci = "esci.ico";
-inline constexpr const char *Icona = "domanda_gialla.ico";
-} // namespace Figura
 
 } // namespace Disposizione

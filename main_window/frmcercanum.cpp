@@ -9,6 +9,7 @@
 #include "etichetta.h"
 #include "fontecasuale.h"
 #include "faccia.h"
+#include "figure.h"
 #include "forma.h"
 #include "giudizio.h"
 #include "immagine.h"
@@ -125,7 +126,7 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     // leave it where it was, or the digits typed next would be lost.
     setFocusPolicy(Qt::NoFocus);
     setFont(Font(D::Font::Finestra));
-    const QPixmap icona = Immagini::Carica(QString::fromLatin1(D::Figura::Icona));
+    const QPixmap icona = Immagini::Carica(Figure::Icona);
     if (!icona.isNull())
         setWindowIcon(icona);
 
@@ -160,12 +161,12 @@ void frmCercanum::CreaControlli()
         e->ImpostaBordo(bordo);
         return e;
     };
-    auto immagine = [this](const QString &nome, const D::Rett &r, const char *figura, bool visibile) {
+    auto immagine = [this](const QString &nome, const D::Rett &r, const Figura *figura, bool visibile) {
         auto *i = new Immagine(strato);
         i->setObjectName(nome);
         i->setGeometry(Rettangolo(r));
         if (figura)
-            i->ImpostaFigura(Immagini::Carica(QString::fromLatin1(figura)));
+            i->ImpostaFigura(Immagini::Carica(*figura));
         i->setVisible(visibile);
         return i;
     };
@@ -176,8 +177,8 @@ void frmCercanum::CreaControlli()
     // Bottom to top: siblings paint in creation order.
     for (int i = 0; i < 6; ++i)
         imgGiudizio[i] = immagine(QStringLiteral("imgGiudizio(%1)").arg(i),
-                                  {D::imgGiudizioX[i], D::imgGiudizioY, 32, 32}, D::Figura::Giudizio[i], true);
-    imgsfondo = immagine(QStringLiteral("imgsfondo"), D::imgsfondo, D::Figura::Sfondo, true);
+                                  {D::imgGiudizioX[i], D::imgGiudizioY, 32, 32}, &Figure::Giudizio[i], true);
+    imgsfondo = immagine(QStringLiteral("imgsfondo"), D::imgsfondo, &Figure::Sfondo, true);
 
     Label1 = etichetta(QStringLiteral("Label1"), D::Label1, D::Font::Finestra, true);
     Label1->ImpostaSfondo(Colore(D::Colore::Giallo));
@@ -185,25 +186,25 @@ void frmCercanum::CreaControlli()
     lblMessaggio = etichetta(QStringLiteral("lblMessaggio"), D::lblMessaggio, D::Font::Messaggio, true);
     linea(D::Line2, 1, Colore(D::Colore::GrigioChiaro));
     linea(D::Line3, 1, Colore(D::Colore::GrigioChiaro));
-    imgTitolo = immagine(QStringLiteral("imgTitolo"), D::imgTitolo, D::Figura::Titolo, true);
+    imgTitolo = immagine(QStringLiteral("imgTitolo"), D::imgTitolo, &Figure::Titolo, true);
     lblInfoTemp = etichetta(QStringLiteral("lblInfoTemp"), D::lblInfoTemp, D::Font::Finestra);
     lblInfoTemp->hide();
     lblInfoTemp->ImpostaRiservaSinistra(D::RiservaInfoTemp);
-    imgIndice = immagine(QStringLiteral("imgIndice"), D::imgIndice, D::Figura::Indice, false);
+    imgIndice = immagine(QStringLiteral("imgIndice"), D::imgIndice, &Figure::Indice, false);
 
-    imgIngranaggio[1] = immagine(QStringLiteral("imgIngranaggio(1)"), D::imgIngranaggio, D::Figura::Ingranaggio[1], false);
-    imgIngranaggio[0] = immagine(QStringLiteral("imgIngranaggio(0)"), D::imgIngranaggio, D::Figura::Ingranaggio[0], false);
-    imgPensa = immagine(QStringLiteral("imgPensa"), D::imgPensa, D::Figura::Pensa, false);
+    imgIngranaggio[1] = immagine(QStringLiteral("imgIngranaggio(1)"), D::imgIngranaggio, &Figure::Ingranaggio[1], false);
+    imgIngranaggio[0] = immagine(QStringLiteral("imgIngranaggio(0)"), D::imgIngranaggio, &Figure::Ingranaggio[0], false);
+    imgPensa = immagine(QStringLiteral("imgPensa"), D::imgPensa, &Figure::Pensa, false);
     lblAnimazNumeri = etichetta(QStringLiteral("lblAnimazNumeri"), D::lblAnimazNumeri, D::Font::FinestraGrassetto);
     lblAnimazNumeri->ImpostaTesto(QStringLiteral("100"));
     lblAnimazNumeri->hide();
 
     for (int i = 0; i < 9; ++i)
-        imgSmile[i] = immagine(QStringLiteral("imgSmile(%1)").arg(i), D::imgSmile, D::Figura::Smile[i], false);
-    imgSmileForm[2] = immagine(QStringLiteral("imgSmileForm(2)"), D::imgSmileFormDomanda, D::Figura::SmileForm[2], false);
-    imgSmileForm[3] = immagine(QStringLiteral("imgSmileForm(3)"), D::imgSmileFormDomanda, D::Figura::SmileForm[3], true);
-    imgSmileForm[0] = immagine(QStringLiteral("imgSmileForm(0)"), D::imgSmileFormMaestro, D::Figura::SmileForm[0], true);
-    imgSmileForm[1] = immagine(QStringLiteral("imgSmileForm(1)"), D::imgSmileFormMaestro, D::Figura::SmileForm[1], false);
+        imgSmile[i] = immagine(QStringLiteral("imgSmile(%1)").arg(i), D::imgSmile, &Figure::Smile[i], false);
+    imgSmileForm[2] = immagine(QStringLiteral("imgSmileForm(2)"), D::imgSmileFormDomanda, &Figure::SmileForm[2], false);
+    imgSmileForm[3] = immagine(QStringLiteral("imgSmileForm(3)"), D::imgSmileFormDomanda, &Figure::SmileForm[3], true);
+    imgSmileForm[0] = immagine(QStringLiteral("imgSmileForm(0)"), D::imgSmileFormMaestro, &Figure::SmileForm[0], true);
+    imgSmileForm[1] = immagine(QStringLiteral("imgSmileForm(1)"), D::imgSmileFormMaestro, &Figure::SmileForm[1], false);
 
     linea(D::Line5, 1, testoFinestra);
     linea(D::Line6, 1, testoFinestra);
@@ -238,7 +239,7 @@ void frmCercanum::CreaControlli()
     didascalia->hide();
     lblBall.push_back(didascalia);
 
-    imgBuco = immagine(QStringLiteral("imgBuco"), D::imgBuco, D::Figura::Buco, false);
+    imgBuco = immagine(QStringLiteral("imgBuco"), D::imgBuco, &Figure::Buco, false);
     lblPuntiRealizzati = etichetta(QStringLiteral("lblPuntiRealizzati"), D::lblPuntiRealizzati, D::Font::PuntiRealizzati);
     lblPuntiRealizzati->ImpostaColoreTesto(Colore(D::Colore::Rosso));
 
@@ -283,28 +284,28 @@ void frmCercanum::CreaControlli()
         lblPunti[i]->hide();
     }
 
-    imgbimbo[0] = immagine(QStringLiteral("imgbimbo(0)"), D::imgbimbo0, D::Figura::Bimbo[0], false);
-    imgbimbo[1] = immagine(QStringLiteral("imgbimbo(1)"), D::imgbimbo1, D::Figura::Bimbo[1], false);
+    imgbimbo[0] = immagine(QStringLiteral("imgbimbo(0)"), D::imgbimbo0, &Figure::Bimbo[0], false);
+    imgbimbo[1] = immagine(QStringLiteral("imgbimbo(1)"), D::imgbimbo1, &Figure::Bimbo[1], false);
     imgPunteggio[0] = immagine(QStringLiteral("imgPunteggio(0)"), D::imgPunteggio0, nullptr, true);
     imgPunteggio[1] = immagine(QStringLiteral("imgPunteggio(1)"), D::imgPunteggio1, nullptr, true);
-    Image1 = immagine(QStringLiteral("Image1"), D::Image1, D::Figura::NoSuono, true);
+    Image1 = immagine(QStringLiteral("Image1"), D::Image1, &Figure::NoSuono, true);
 }
 
 void frmCercanum::CreaControlliFinestra()
 {
     // Created after the layer of windowless controls, so they always stay above it.
-    auto pulsante = [this](const QString &nome, const D::Rett &r, const D::Rgb &colore, const char *figura,
+    auto pulsante = [this](const QString &nome, const D::Rett &r, const D::Rgb &colore, const Figura *figura,
                            const QString &suggerimento) {
         auto *p = new Pulsante(this);
         p->setObjectName(nome);
         p->setGeometry(Rettangolo(r));
         p->ImpostaSfondo(Colore(colore));
         if (figura)
-            p->ImpostaFigura(Immagini::Carica(QString::fromLatin1(figura)));
+            p->ImpostaFigura(Immagini::Carica(*figura));
         p->setToolTip(suggerimento);
         return p;
     };
-    cmdNew = pulsante(QStringLiteral("cmdNew"), D::cmdNew, D::Colore::GialloChiaro, D::Figura::Mano, {});
+    cmdNew = pulsante(QStringLiteral("cmdNew"), D::cmdNew, D::Colore::GialloChiaro, &Figure::Mano, {});
     cmdNew->setText(Testi::NuovoNumero);
     cmdNew->setFont(Font(D::Font::FinestraGrassetto));
 
@@ -319,8 +320,8 @@ void frmCercanum::CreaControlliFinestra()
 
     cmdInfo = pulsante(QStringLiteral("cmdInfo"), D::cmdInfo, D::Colore::Crema, nullptr, Testi::SuggerimentoInfo);
     cmdNuovoGioco = pulsante(QStringLiteral("cmdNuovoGioco"), D::cmdNuovoGioco, D::Colore::Crema,
-                             D::Figura::Ricomincia, Testi::SuggerimentoNuovoGioco);
-    cmdChiudi = pulsante(QStringLiteral("cmdChiudi"), D::cmdChiudi, D::Colore::Crema, D::Figura::Esci,
+                             &Figure::Ricomincia, Testi::SuggerimentoNuovoGioco);
+    cmdChiudi = pulsante(QStringLiteral("cmdChiudi"), D::cmdChiudi, D::Colore::Crema, &Figure::Esci,
                          Testi::SuggerimentoChiudi);
 
     chkNoSound = new QCheckBox(this);
@@ -363,7 +364,7 @@ void frmCercanum::Form_Load()
     const QCursor mano = CursoreMano();
     for (QWidget *w : std::initializer_list<QWidget *>{cmdNew, cmdChiudi, cmdNuovoGioco, cmdInfo, chkNoSound})
         w->setCursor(mano);
-    cmdInfo->ImpostaFigura(Immagini::Carica(QString::fromLatin1(D::Figura::Icona)));
+    cmdInfo->ImpostaFigura(Immagini::Carica(Figure::Icona));
 
     partita.Reimposta();
     lblPunteggio1[0]->ImpostaTesto({});

@@ -7,6 +7,7 @@
 #include "cercanum.h"
 #include "cursoremano.h"
 #include "disposizionepresent.h"
+#include "figure.h"
 #include "immagini.h"
 #include "tavolozza.h"
 #include "nomefisso.h"
@@ -149,8 +150,8 @@ void frmPresent::Form_Load()
     optNumGiocatori_Click(0);
     Cercanum::NumGiocatori = 1;
 
-    const QPixmap rosso = Immagini::Carica(QStringLiteral("bimbo0.ico"));
-    const QPixmap verde = Immagini::Carica(QStringLiteral("bimbo1.ico"));
+    const QPixmap rosso = Immagini::Carica(Figure::Bimbo[0]);
+    const QPixmap verde = Immagini::Carica(Figure::Bimbo[1]);
     Image1->setPixmap(rosso);
     Image2->setPixmap(rosso);
     Image3->setPixmap(verde);

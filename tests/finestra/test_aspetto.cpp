@@ -4,7 +4,9 @@
 #include "banco.h"
 #include "cerca.h"
 #include "cercanum.h"
+#include "figure.h"
 #include "giudizio.h"
+#include "immagini.h"
 #include "pixel.h"
 
 #include <QImage>
@@ -55,6 +57,7 @@ class TestAspetto : public QObject
 {
     Q_OBJECT
 private slots:
+    void figure_tutteAllaLoroMisura();
     void pulsanti_nelLoroColore();
     void lampeggia_sequenzaEColoreFinale();
     void pallina_planataEArrivo();
@@ -66,6 +69,24 @@ private slots:
     void ingranaggi_nessunoDopoLaFine();
     void promemoria_maiSottoIlDito();
 };
+
+void TestAspetto::figure_tutteAllaLoroMisura()
+{
+    // A misspelt file would load as an empty picture without a word.
+    std::vector<Figura> tutte(Figure::Tutte.begin(), Figure::Tutte.end());
+    tutte.insert(tutte.end(), Figure::DelleInformazioni.begin(), Figure::DelleInformazioni.end());
+    for (const Figura &figura : tutte) {
+        const QPixmap f = Immagini::Carica(figura);
+        QVERIFY2(!f.isNull(), figura.file);
+        QCOMPARE(f.size(), QSize(figura.larghezza, figura.altezza));
+    }
+    // And the windows show those pictures, not empty ones.
+    Banco b;
+    frmCercanum &f = b.Finestra();
+    for (Immagine *i : f.findChildren<Immagine *>())
+        if (!i->objectName().startsWith(QStringLiteral("imgPunteggio")))
+            QVERIFY2(!i->Figura().isNull(), qPrintable(i->objectName()));
+}
 
 void TestAspetto::pulsanti_nelLoroColore()
 {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // On a screen of double density the game takes the @2x pictures, at the same logical size.
 #include "cursoremano.h"
+#include "figure.h"
 #include "immagini.h"
 
 #include <QApplication>
 #include <QTest>
+
+#include <vector>
 
 class TestAltaDensita : public QObject
 {
@@ -13,13 +16,15 @@ private slots:
     void figureDoppie()
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        for (const char *nome : {"smile0.ico", "buco.ico", "titolo.gif", "sfondo.bmp", "busta.bmp"}) {
-            const QPixmap f = Immagini::Carica(QString::fromLatin1(nome));
-            QVERIFY2(!f.isNull(), nome);
+        std::vector<Figura> tutte(Figure::Tutte.begin(), Figure::Tutte.end());
+        tutte.insert(tutte.end(), Figure::DelleInformazioni.begin(), Figure::DelleInformazioni.end());
+        for (const Figura &figura : tutte) {
+            const QPixmap f = Immagini::Carica(figura);
+            QVERIFY2(!f.isNull(), figura.file);
             QCOMPARE(f.devicePixelRatio(), 2.0);
+            QCOMPARE(f.deviceIndependentSize().toSize(), QSize(figura.larghezza, figura.altezza));
             QCOMPARE(f.size(), 2 * f.deviceIndependentSize().toSize());
         }
-        QCOMPARE(Immagini::Carica(QStringLiteral("buco.ico")).deviceIndependentSize().toSize(), QSize(48, 48));
     }
     void cursoreConIlSuoPunto()
     {
