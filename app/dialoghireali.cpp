@@ -24,16 +24,17 @@ void CentraSopra(QWidget *dialogo, QWidget *padre)
 // Both windows are built afresh at every opening, so each starts from its designed state,
 // and are gone when the call returns.
 
-void DialoghiReali::MostraPresentazione(QWidget *padre)
+Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi)
 {
-    frmPresent dialogo(padre);
+    frmPresent dialogo(padre, nomi, suoni);
     CentraSopra(&dialogo, padre);
     dialogo.exec();
+    return dialogo.Scelta();
 }
 
-void DialoghiReali::MostraInformazioni(QWidget *padre)
+void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
 {
-    frmAbout dialogo(padre);
+    frmAbout dialogo(padre, avvio);
     CentraSopra(&dialogo, padre);
     dialogo.exec();
 }

@@ -3,9 +3,15 @@
 
 #include "dialoghi.h"
 
+class Suoni;
+
 class DialoghiReali final : public Dialoghi
 {
 public:
-    void MostraPresentazione(QWidget *padre) override;
-    void MostraInformazioni(QWidget *padre) override;
+    explicit DialoghiReali(Suoni &suoni) : suoni(suoni) {}
+    Giocatori MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi) override;
+    void MostraInformazioni(QWidget *padre, bool avvio) override;
+
+private:
+    Suoni &suoni;
 };

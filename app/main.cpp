@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "caratteri.h"
-#include "cercanum.h"
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
 #include "istanzaunica.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
+#include "suoni.h"
 #include "terminazionereale.h"
 #include "uscitaaudiosdl.h"
 
@@ -30,14 +30,13 @@ int main(int argc, char *argv[])
     Caratteri::ImpostaPerApplicazione();
 
     UscitaAudioSdl audio;
-    Cercanum::ImpostaUscitaAudio(&audio);
-
+    Suoni suoni(&audio);
     OrologioReale orologio;
     FonteCasualeOrologio caso;
     MessaggiReali messaggi;
-    DialoghiReali dialoghi;
-    TerminazioneReale terminazione;
-    frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione});
+    DialoghiReali dialoghi(suoni);
+    TerminazioneReale terminazione(suoni);
+    frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     finestra.Form_Load();
     return app.exec();
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "terminazionereale.h"
 
-#include "cercanum.h"
-#include "uscitaaudio.h"
+#include "suoni.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +9,7 @@
 void TerminazioneReale::TerminaSubito()
 {
     // Leaving the event loops one by one would let the code after each exec() run on.
-    if (UscitaAudio *audio = Cercanum::UscitaCorrente())
-        audio->Ferma();
+    suoni.Ferma();
     std::fflush(nullptr);
     std::exit(0);
 }

@@ -4,13 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-// The game counts in signed 16-bit integers; booleans stored in them are 0 and -1.
+// The game counts in signed 16-bit integers.
 using Intero = std::int16_t;
-
-inline constexpr Intero Vero = -1;
-inline constexpr Intero Falso = 0;
-
-constexpr Intero ComeIntero(bool b) { return b ? Vero : Falso; }
 
 // Fraction to 16-bit integer: nearest, ties to even (2.5 -> 2, 3.5 -> 4), saturated at the ends.
 inline Intero ArrotondaPari(double valore)

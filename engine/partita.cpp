@@ -36,17 +36,26 @@ std::optional<Intero> Partita::LeggiRisposta(std::string_view testo)
 
 void Partita::Reimposta()
 {
-    NumRisposte = 0;
-    NumGiocati = 0;
-    NumMax = 10;
+    numRisposte = 0;
+    numGiocati = 0;
+    numMax = MassimoIniziale;
     // Left set, an abandoned pair would start the next game on the second player's turn.
-    TurnoPrimo = false;
+    turnoPrimo = false;
+    punteggi = {};
 }
 
-void Partita::CambiaTurno(Intero numGiocatori)
+void Partita::ImpostaGiocatori(Intero giocatori, const Nomi &n)
+{
+    numGiocatori = giocatori;
+    nomi = n;
+    if (numGiocatori == 2)
+        giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[0]));
+}
+
+void Partita::CambiaTurno()
 {
     if (numGiocatori == 2)
-        TurnoPrimo = !TurnoPrimo;
+        turnoPrimo = !turnoPrimo;
 }
 
 Intero Partita::NumeroCasuale(float r, Intero massimo)
@@ -58,59 +67,67 @@ Intero Partita::NumeroCasuale(float r, Intero massimo)
 
 void Partita::GeneraNumero(FonteCasuale &fonte)
 {
-    NumSegreto = NumeroCasuale(fonte.Estrai(), NumMax);
+    numSegreto = NumeroCasuale(fonte.Estrai(), numMax);
 }
 
 void Partita::PreparaNumero(FonteCasuale &fonte)
 {
     GeneraNumero(fonte);
-    NumRisposte = 0;
+    numRisposte = 0;
 }
 
 void Partita::ImpostaIntervallo(Intero n)
 {
     if (const auto massimo = MassimoPerIndice(n))
-        NumMax = *massimo;
+        numMax = *massimo;
 }
 
-Risultato Partita::VerificaRisposta(Intero a, Intero numGiocatori,
-                                    const std::array<std::string, 2> &nomi)
+Risultato Partita::VerificaRisposta(Intero a)
 {
     Risultato r;
-    if (a > NumMax)
+    if (a > numMax)
         return r;
 
-    if (a == NumSegreto) {
+    if (a == numSegreto) {
         r.esito = Esito::Indovinato;
-        r.numero = ++NumRisposte;
-        ChiudiNumero(r, numGiocatori, nomi);
+        r.numero = ++numRisposte;
+        ChiudiNumero(r);
         return r;
     }
 
-    r.esito = a > NumSegreto ? Esito::TroppoGrande : Esito::TroppoPiccolo;
-    r.numero = ++NumRisposte;
-    if (NumRisposte == RisposteMassime) {
-        NumRisposte = RisposteNumeroPerso;
+    r.esito = a > numSegreto ? Esito::TroppoGrande : Esito::TroppoPiccolo;
+    r.numero = ++numRisposte;
+    if (numRisposte == RisposteMassime) {
+        numRisposte = RisposteNumeroPerso;
         r.perso = true;
-        ChiudiNumero(r, numGiocatori, nomi);
+        ChiudiNumero(r);
     }
     return r;
 }
 
-void Partita::ChiudiNumero(Risultato &r, Intero numGiocatori, const std::array<std::string, 2> &nomi)
+int Partita::ColonnaDiTurno() const
+{
+    return (numGiocatori == 2 && !turnoPrimo) ? 1 : 0;
+}
+
+void Partita::ChiudiNumero(Risultato &r)
 {
     r.finito = true;
-    ++NumGiocati;
-    r.colonna = (numGiocatori == 2 && !TurnoPrimo) ? 1 : 0;
-    r.cella = static_cast<Intero>(NumGiocati - 1);
-    r.punteggio = Punteggio::PerNumero(NumRisposte, NumMax);
+    ++numGiocati;
+    r.colonna = ColonnaDiTurno();
+    r.cella = static_cast<Intero>(numGiocati - 1);
+    r.punteggio = Punteggio::PerNumero(numRisposte, numMax);
+    Colonna &colonna = punteggi[static_cast<std::size_t>(r.colonna)];
+    if (r.cella >= 0 && r.cella < NumeriPerGioco)
+        colonna[static_cast<std::size_t>(r.cella)] = r.punteggio;
+    r.media = Punteggio::Media(colonna);
     if (numGiocatori == 2) {
-        if (TurnoPrimo) {
-            GiocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[1]));
-            --NumGiocati; // the pair is finished only by the second player
+        if (turnoPrimo) {
+            giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[1]));
+            --numGiocati; // the pair is finished only by the second player
         } else {
-            GiocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[0]));
+            giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[0]));
         }
     }
-    r.fineGioco = NumGiocati == NumeriPerGioco;
+    r.fineGioco = numGiocati == NumeriPerGioco;
 }

@@ -27,23 +27,23 @@ struct Risultato
     int colonna = 0;        // score column of the player who just played: 0 first, 1 second
     Intero cella = 0;       // index of the cell that receives the score
     Intero punteggio = 0;   // the score of the finished number
+    Intero media = 0;       // that player's new average
     bool fineGioco = false; // the last number of the game is finished
 };
 
-// The state of one game and its rules; the main window owns one and drives it.
+// The state of one game and its rules; the main window owns one and drives it through the steps
+// below, in the order of play.
 class Partita
 {
 public:
     static constexpr Intero NumeriPerGioco = 15;
     static constexpr Intero RisposteMassime = 20;
     static constexpr Intero RisposteNumeroPerso = 21;
+    static constexpr Intero MassimoIniziale = 10;
 
-    Intero NumMax = 10;
-    Intero NumSegreto = 0;
-    Intero NumRisposte = 0;
-    Intero NumGiocati = 0;
-    bool TurnoPrimo = false;
-    std::string GiocatoreAttivo = std::string(10, ' ');
+    using Nomi = std::array<std::string, 2>;
+    // A player's scores by number; empty for the numbers not played yet.
+    using Colonna = std::array<std::optional<Intero>, NumeriPerGioco>;
 
     // Announced maximum of the number with 0-based index n; nullopt outside 0..15.
     static std::optional<Intero> MassimoPerIndice(Intero n);
@@ -52,14 +52,39 @@ public:
     // 1 to 3 ASCII digits; anything else is no answer at all.
     static std::optional<Intero> LeggiRisposta(std::string_view testo);
 
+    // A new game: counters back to the start, no score yet, the first player on turn.
     void Reimposta();
-    void CambiaTurno(Intero numGiocatori);
+    // Who plays the game just reset: one player, or two with their names (10 characters each).
+    void ImpostaGiocatori(Intero numGiocatori, const Nomi &nomi);
+    // The start of every number: two players take turns.
+    void CambiaTurno();
     void GeneraNumero(FonteCasuale &fonte);
     void PreparaNumero(FonteCasuale &fonte);
     void ImpostaIntervallo(Intero n);
-    Risultato VerificaRisposta(Intero a, Intero numGiocatori,
-                               const std::array<std::string, 2> &nomi);
+    Risultato VerificaRisposta(Intero a);
+
+    Intero NumMax() const { return numMax; }
+    Intero NumSegreto() const { return numSegreto; }
+    Intero NumRisposte() const { return numRisposte; }
+    Intero NumGiocati() const { return numGiocati; }
+    bool TurnoPrimo() const { return turnoPrimo; }
+    // The player whose turn it is, padded to 10 characters (two players only).
+    const std::string &GiocatoreAttivo() const { return giocatoreAttivo; }
+    Intero NumGiocatori() const { return numGiocatori; }
+    const Colonna &Punteggi(int colonna) const { return punteggi[static_cast<std::size_t>(colonna)]; }
 
 private:
-    void ChiudiNumero(Risultato &r, Intero numGiocatori, const std::array<std::string, 2> &nomi);
+    void ChiudiNumero(Risultato &r);
+    // The score column of the player whose number is in progress.
+    int ColonnaDiTurno() const;
+
+    Intero numMax = MassimoIniziale;
+    Intero numSegreto = 0;
+    Intero numRisposte = 0;
+    Intero numGiocati = 0;
+    bool turnoPrimo = false;
+    std::string giocatoreAttivo = std::string(10, ' ');
+    Intero numGiocatori = 1;
+    Nomi nomi;
+    std::array<Colonna, 2> punteggi{};
 };

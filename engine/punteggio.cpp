@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "punteggio.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -27,20 +25,6 @@ constexpr std::array<Riga, 21> Tabella{{
     {10, 0, 5}, {5, 0, 0},
 }};
 
-bool Numerico(const std::string &testo, int &valore)
-{
-    const auto inizio = testo.find_first_not_of(' ');
-    if (inizio == std::string::npos)
-        return false;
-    const auto fine = testo.find_last_not_of(' ') + 1;
-    const char *primo = testo.data() + inizio;
-    const char *ultimo = testo.data() + fine;
-    if (*primo == '+')
-        ++primo;
-    const auto [resto, errore] = std::from_chars(primo, ultimo, valore);
-    return errore == std::errc{} && resto == ultimo;
-}
-
 } // namespace
 
 Intero Punteggio::PerNumero(Intero risposte, Intero numMax)
@@ -54,28 +38,22 @@ Intero Punteggio::PerNumero(Intero risposte, Intero numMax)
         if (numMax == 20 && r.conMax20 >= 0)
             s = r.conMax20;
     }
-    if (risposte >= 1) { // a lost number (21) never gets a bonus: it stays above every threshold
-        if (numMax == 20 && risposte <= 5)
-            s = 100;
-        if (numMax >= 30 && risposte <= 6)
-            s = 100;
-        if (numMax >= 80 && risposte <= 7)
-            s = 100;
-    }
+    // A lost number (21) stays above every threshold, so it never gets a bonus.
+    for (const Premio &b : Premi)
+        if (risposte >= 1 && numMax >= b.daMax && numMax <= b.aMax && risposte <= b.risposteAlPiu)
+            s = Massimo;
     return s;
 }
 
-Intero Punteggio::Media(const std::vector<std::string> &celle)
+Intero Punteggio::Media(std::span<const std::optional<Intero>> punteggi)
 {
     int somma = 0;
     int conteggio = 0;
-    for (const std::string &cella : celle) {
-        if (cella.empty())
+    for (const std::optional<Intero> &p : punteggi) {
+        if (!p)
             break;
         ++conteggio;
-        int valore = 0;
-        if (Numerico(cella, valore))
-            somma += valore;
+        somma += *p;
     }
     if (conteggio == 0)
         return 0;

@@ -3,16 +3,32 @@
 
 #include "intero16.h"
 
-#include <string>
-#include <vector>
+#include <array>
+#include <limits>
+#include <optional>
+#include <span>
 
-// The score of one number and the running average of a score column.
+// The score of one number and the running average of a player's scores.
 class Punteggio
 {
 public:
+    // Full marks for few answers in a wide range; each bonus holds on its own.
+    struct Premio
+    {
+        Intero daMax; // announced maximum from...
+        Intero aMax;  // ...to, both included
+        Intero risposteAlPiu;
+    };
+    static constexpr std::array<Premio, 3> Premi{{
+        {20, 20, 5},
+        {30, std::numeric_limits<Intero>::max(), 6},
+        {80, std::numeric_limits<Intero>::max(), 7},
+    }};
+    static constexpr Intero Massimo = 100;
+
     // 0..100 from the answers used (21 = lost) and the announced maximum.
     static Intero PerNumero(Intero risposte, Intero numMax);
-    // Average of a column of cell texts: stops at the first empty cell, counts every cell before
-    // it, adds only the numeric ones; an exact half goes up. 0 for a column with no cell to count.
-    static Intero Media(const std::vector<std::string> &celle);
+    // Average of a player's scores in the order played: stops at the first number not played
+    // yet, and an exact half goes up. 0 when none is played.
+    static Intero Media(std::span<const std::optional<Intero>> punteggi);
 };

@@ -15,12 +15,7 @@ struct Incisione { int y, x1, x2; Rgb colore; };
 inline constexpr int LarghezzaClient = 5025;
 inline constexpr int AltezzaClient = 2850;
 
-namespace Colore {
-inline constexpr Rgb Crema{0xF4, 0xF2, 0xD4};
-inline constexpr Rgb Blu{0x00, 0x00, 0xFF};
-inline constexpr Rgb Grigio{0x80, 0x80, 0x80};
-inline constexpr Rgb GrigioChiaro{0xE0, 0xE0, 0xE0};
-} // namespace Colore
+namespace Colore = ::Colore;
 
 namespace Font {
 inline constexpr double Finestra = 8.25; // "Arial", every control without its own

@@ -3,7 +3,6 @@
 
 #include "barraapplicazioni.h"
 #include "caratteri.h"
-#include "cercanum.h"
 #include "cursoremano.h"
 #include "disposizioneabout.h"
 #include "figure.h"
@@ -51,11 +50,6 @@ QString Piattaforma()
     return QStringLiteral("Applicazione a %1 bit per %2").arg(QT_POINTER_SIZE * 8).arg(sistema);
 }
 
-QColor Colore(const Rgb &c)
-{
-    return Tavolozza::Colore(c);
-}
-
 QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, D::Rett r, const QString &testo = {},
                   Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop)
 {
@@ -69,7 +63,7 @@ QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, D::Rett r, const QSt
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *padre)
+frmAbout::frmAbout(QWidget *padre, bool avvio)
     : QDialog(padre, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -78,7 +72,7 @@ frmAbout::frmAbout(QWidget *padre)
     BarraApplicazioni::Escludi(this);
     setFixedSize(Twips::Px(D::LarghezzaClient), Twips::Px(D::AltezzaClient));
     setFont(Caratteri::Font(D::Font::Finestra));
-    Tavolozza::Imposta(this, QPalette::Window, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(this, QPalette::Window, Tavolozza::Colore(Colore::Crema));
     setAutoFillBackground(true);
 
     // Windowless controls first: Text1, when shown, must cover them.
@@ -86,13 +80,13 @@ frmAbout::frmAbout(QWidget *padre)
     Label1->setFont(Caratteri::Font(D::Font::Label1, true));
     lblVersione = NuovaEtichetta(this, QStringLiteral("lblVersione"), D::lblVersione, Versione);
     lblVersione->setFont(Caratteri::Font(D::Font::lblVersione, true));
-    Tavolozza::Imposta(lblVersione, QPalette::Window, Colore(D::Colore::Blu));
+    Tavolozza::Imposta(lblVersione, QPalette::Window, Tavolozza::Colore(Colore::Blu));
     Tavolozza::Imposta(lblVersione, QPalette::WindowText, palette().color(QPalette::HighlightedText));
     lblVersione->setAutoFillBackground(true);
     Image1 = NuovaEtichetta(this, QStringLiteral("Image1"), D::Image1, {}, Qt::AlignLeft | Qt::AlignTop);
     lblEmail = NuovaEtichetta(this, QStringLiteral("lblEmail"), D::lblEmail, IndirizzoEmail);
     lblEmail->setFont(Caratteri::Font(D::Font::lblEmail, true, true));
-    Tavolozza::Imposta(lblEmail, QPalette::WindowText, Colore(D::Colore::Blu));
+    Tavolozza::Imposta(lblEmail, QPalette::WindowText, Tavolozza::Colore(Colore::Blu));
     lblEmail->setToolTip(SuggerimentoEmail);
     lblEmail->installEventFilter(this);
     Image2 = NuovaEtichetta(this, QStringLiteral("Image2"), D::Image2, {}, Qt::AlignLeft | Qt::AlignTop);
@@ -107,7 +101,7 @@ frmAbout::frmAbout(QWidget *padre)
     Command1->setText(Chiudi);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::Px(D::Command1));
-    Command1->ImpostaSfondo(Colore(D::Colore::Crema));
+    Command1->ImpostaSfondo(Tavolozza::Colore(Colore::Crema));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
@@ -120,7 +114,7 @@ frmAbout::frmAbout(QWidget *padre)
     Check1->setAutoDefault(false);
     Check1->ImpostaFigura(Immagini::Carica(Figure::Libro));
     Check1->setToolTip(SuggerimentoGuida);
-    Check1->ImpostaSfondo(Colore(D::Colore::Crema));
+    Check1->ImpostaSfondo(Tavolozza::Colore(Colore::Crema));
     connect(Check1, &QPushButton::toggled, this, &frmAbout::Check1_Click);
 
     Text1 = new QPlainTextEdit(this);
@@ -133,10 +127,10 @@ frmAbout::frmAbout(QWidget *padre)
     Text1->setWordWrapMode(QTextOption::WordWrap);
     Text1->hide();
 
-    Form_Load();
+    Form_Load(avvio);
 }
 
-void frmAbout::Form_Load()
+void frmAbout::Form_Load(bool avvio)
 {
     Image1->setPixmap(Immagini::Carica(Figure::Icona));
 
@@ -151,8 +145,8 @@ void frmAbout::Form_Load()
                              .arg(CERCANUM_VERSIONE_MINORE)
                              .arg(CERCANUM_VERSIONE_REVISIONE));
 
-    Command1->setText(Cercanum::AvvioInCorso ? Gioca : Chiudi);
-    Command1->setToolTip(Cercanum::AvvioInCorso ? SuggerimentoGioca : SuggerimentoChiudi);
+    Command1->setText(avvio ? Gioca : Chiudi);
+    Command1->setToolTip(avvio ? SuggerimentoGioca : SuggerimentoChiudi);
 }
 
 void frmAbout::Check1_Click()
@@ -219,7 +213,7 @@ void frmAbout::paintEvent(QPaintEvent *evento)
     // The separators lie under every control, as drawn lines do.
     QPainter p(this);
     for (const D::Incisione &linea : D::Line1) {
-        p.setPen(Colore(linea.colore));
+        p.setPen(Tavolozza::Colore(linea.colore));
         p.drawLine(Twips::Px(linea.x1), Twips::Px(linea.y), Twips::Px(linea.x2), Twips::Px(linea.y));
     }
 }

@@ -13,7 +13,8 @@ class frmAbout : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget *padre);
+    // `avvio`: opened at start-up, when closing it starts the game.
+    frmAbout(QWidget *padre, bool avvio);
 
     // The rules text exactly as last put into Text1 (CRLF line breaks included).
     QString TestoText1() const { return testoText1; }
@@ -25,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent *evento) override;
 
 private:
-    void Form_Load();
+    void Form_Load(bool avvio);
     void Check1_Click();
     void Command1_Click();
     void lblEmail_Click();

@@ -10,27 +10,13 @@ struct Rett { int x, y, l, a; };
 struct Segmento { int x1, y1, x2, y2; };
 using ::Rgb;
 struct Carattere { double punti; bool grassetto; };
+struct Punto { int x, y; };
 
 inline constexpr int LarghezzaClient = 564;
 inline constexpr int AltezzaClient = 370;
 
-namespace Colore {
-inline constexpr Rgb Crema{244, 242, 212};
-inline constexpr Rgb GialloChiaro{255, 255, 192};
-inline constexpr Rgb Giallo{255, 255, 0};
-inline constexpr Rgb VerdeChiaro{192, 255, 192};
-inline constexpr Rgb RossoChiaro{255, 192, 192};
-inline constexpr Rgb Rosso{255, 0, 0};
-inline constexpr Rgb Verde{0, 192, 0};
-inline constexpr Rgb VerdeScuro{0, 128, 0};
-inline constexpr Rgb Grigio{128, 128, 128};
-inline constexpr Rgb GrigioChiaro{224, 224, 224};
-inline constexpr Rgb Argento{192, 192, 192};
-inline constexpr Rgb Bianco{255, 255, 255};
-inline constexpr Rgb RossoScuro{192, 0, 0};
-inline constexpr Rgb Blu{0, 0, 255};
-inline constexpr Rgb Lampo{255, 0, 0};
-} // namespace Colore
+namespace Colore = ::Colore;
+inline constexpr Rgb ColoreLampo = Colore::Rosso; // the flash that draws the eye to a control
 
 namespace Font {
 inline constexpr Carattere Finestra{8.25, false};      // every control without its own
@@ -66,6 +52,9 @@ inline constexpr Rett lblBall0{476, 182, 18, 13};
 inline constexpr Rett lblNome0{14, 245, 78, 18};
 inline constexpr Rett lblNome1{14, 284, 78, 19};
 inline constexpr Rett lblNumGioco0{98, 238, 24, 15};
+// Where column 0 of the score board goes: with one player; with two.
+inline constexpr Punto UnGiocatore{75, 256};
+inline constexpr Punto DueGiocatori{125, 238};
 inline constexpr Rett lblPunteggio0{98, 252, 24, 15};
 inline constexpr Rett lblNumGioco10{98, 280, 24, 15};
 inline constexpr Rett lblPunteggio10{98, 294, 24, 15};

@@ -1,24 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cercanum.h"
 #include "partita.h"
 #include "servizi.h"
 
-#include <QTimer>
+#include <QPixmap>
 #include <QWidget>
 
-#include <array>
-#include <vector>
+#include <memory>
 
 class Etichetta;
-class Forma;
 class Immagine;
-class Linea;
+class PistaPalline;
 class Pulsante;
 class QCheckBox;
 class QLineEdit;
+class Riscontro;
+class Tabellone;
 
-// The window in which the game is played, from start-up to the end of the program.
+// The window in which the game is played, from start-up to the end of the program: its play
+// flow, its keys and the handlers around a game. The ball track, the score board and the
+// feedback are parts of it with their own classes.
 class frmCercanum : public QWidget
 {
     Q_OBJECT
@@ -29,9 +32,10 @@ public:
     // Start-up: shows the window, the information window and the start dialog.
     void Form_Load();
 
-    // The game state, for whoever needs to look at it (tests among them).
+    // The game state and the players, for whoever needs to look at them (tests among them).
     const Partita &Stato() const { return partita; }
-    bool AnimazioneInCorso() const { return animazioneInCorso; }
+    const Cercanum &Modulo() const { return modulo; }
+    bool AnimazioneInCorso() const;
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -49,7 +53,6 @@ private:
     void cmdChiudi_Click();
     void cmdInfo_Click();
     void chkNoSound_Click();
-    void Timer1_Timer();
     bool TastoComando(const QKeyEvent *evento);
     void Form_KeyPress(int &codice);
     void txtInput_KeyPress(int &codice);
@@ -63,39 +66,17 @@ private:
     void AnnunciaNumero(Intero n);
     void MostraErrore();
     void VerificaRisposta(Intero a);
-    void MostraTurno(int prossimo, const QString &messaggio);
+    void ChiudiNumero(const Risultato &r, const QString &messaggio);
 
     // Around a game.
     void VerificaNumeroGiocatori();
     void VerificaFineGioco();
 
-    // Ball track.
-    void CaricaBall();
-    void AppendBall(Intero n, Intero risposta);
-    void ResetBall();
-    void SmileAnim(bool on);
-
-    // Score board.
-    void CaricaLabel();
-    void CaricaLabel1();
-    void MostraTotale(int riga, const Etichetta &numero, const Etichetta &punteggio);
-    void ScaricaLabel();
-    void ScaricaLabel1();
-    Intero CalcolaPunteggio(int colonna, const Risultato &risultato);
-
-    // Feedback.
-    void PensaAnim(bool on);
-    void MostraSmile(Intero v);
-    void Lampeggia(QWidget *bersaglio);
-
-    // Painting and pictures.
     void DisegnaForm();
-    void MostraGiudizio(Intero punteggio);
 
     Servizi servizi;
+    Cercanum modulo;
     Partita partita;
-    bool animazioneInCorso = false;
-    bool ingranaggioAlterno = false;
     int occupato = 0;
     enum class Rinvio { Nessuno, NuovoGioco, Info } rinvio = Rinvio::Nessuno;
     friend class Occupazione;
@@ -110,38 +91,15 @@ private:
     Pulsante *cmdNuovoGioco = nullptr;
     Pulsante *cmdChiudi = nullptr;
     QCheckBox *chkNoSound = nullptr;
-    QTimer Timer1;
-
     Etichetta *lblMessaggio = nullptr;
     Etichetta *lblInfoTemp = nullptr;
     Etichetta *Label1 = nullptr;
-    Etichetta *lblAnimazNumeri = nullptr;
-    Etichetta *lblPuntiRealizzati = nullptr;
-    std::array<Etichetta *, 2> lblNumRisp{};
-    std::vector<Etichetta *> lblBall;
-    std::array<Etichetta *, 2> lblNome{};
-    std::vector<Etichetta *> lblNumGioco;
-    std::vector<Etichetta *> lblPunteggio;
-    std::vector<Etichetta *> lblNumGioco1;
-    std::vector<Etichetta *> lblPunteggio1;
-    std::array<Etichetta *, 2> lblEtic{};
-    std::array<Etichetta *, 2> lblPunti{};
-
     Immagine *imgTitolo = nullptr;
-    std::array<Immagine *, 4> imgSmileForm{};
-    std::array<Immagine *, 9> imgSmile{};
     Immagine *imgIndice = nullptr;
-    std::array<Immagine *, 2> imgIngranaggio{};
-    Immagine *imgPensa = nullptr;
-    Immagine *imgBuco = nullptr;
-    std::array<Immagine *, 2> imgbimbo{};
-    std::array<Immagine *, 2> imgPunteggio{};
     Immagine *Image1 = nullptr;
-    std::array<Immagine *, 6> imgGiudizio{};
     Immagine *imgsfondo = nullptr;
 
-    Forma *Shape4 = nullptr;
-    Forma *Shape3 = nullptr;
-    std::vector<Forma *> shpBall;
-    Linea *linBall = nullptr;
+    std::unique_ptr<PistaPalline> pista;
+    std::unique_ptr<Tabellone> tabellone;
+    Riscontro *riscontro = nullptr; // owned by the window as its QObject child
 };

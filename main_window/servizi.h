@@ -5,6 +5,7 @@ class Dialoghi;
 class FonteCasuale;
 class Messaggi;
 class Orologio;
+class Suoni;
 class Terminazione;
 
 // What the game window needs from outside; main wires the real ones, tests their own.
@@ -15,4 +16,5 @@ struct Servizi
     Messaggi &messaggi;
     Dialoghi &dialoghi;
     Terminazione &terminazione;
+    Suoni &suoni;
 };

@@ -21,11 +21,7 @@ inline constexpr int Salita = 700;
 inline constexpr int cmdOkTopUnGiocatore = 1530;
 inline constexpr int cmdOkTopDueGiocatori = 3090;
 
-namespace Colore {
-inline constexpr Rgb Crema{244, 242, 212};
-inline constexpr Rgb Rosso{255, 0, 0};
-inline constexpr Rgb Verde{0, 192, 0};
-} // namespace Colore
+namespace Colore = ::Colore;
 
 namespace Font {
 inline constexpr double Finestra = 8.25; // "MS Sans Serif", every control without its own

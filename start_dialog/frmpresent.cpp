@@ -4,7 +4,6 @@
 #include "barraapplicazioni.h"
 #include "caratteri.h"
 #include "casellanome.h"
-#include "cercanum.h"
 #include "cursoremano.h"
 #include "disposizionepresent.h"
 #include "figure.h"
@@ -12,6 +11,7 @@
 #include "tavolozza.h"
 #include "nomefisso.h"
 #include "pulsante.h"
+#include "suoni.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -38,11 +38,6 @@ const QString NomeDelGiocatore[2] = {QStringLiteral("Nome del giocatore 1"), QSt
 const QString Ok = QStringLiteral("&OK");
 const char *const NomiPredefiniti[2] = {"Rosso", "Verde"};
 
-QColor Colore(const Rgb &c)
-{
-    return Tavolozza::Colore(c);
-}
-
 // Labels never interpret markup: a name or text is shown as typed.
 QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, const QString &testo = {})
 {
@@ -55,15 +50,16 @@ QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, const QString &testo
 
 } // namespace
 
-frmPresent::frmPresent(QWidget *padre)
+frmPresent::frmPresent(QWidget *padre, const Partita::Nomi &nomi, Suoni &s)
     : QDialog(padre, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , suoni(s)
 {
     setObjectName(QStringLiteral("frmPresent"));
     setWindowTitle(Titolo);
     setWindowIcon(QIcon()); // a tool window shows no icon, not even the game's
     BarraApplicazioni::Escludi(this);
     setFont(Caratteri::Font(D::Font::Finestra));
-    Tavolozza::Imposta(this, QPalette::Window, Colore(D::Colore::Crema));
+    Tavolozza::Imposta(this, QPalette::Window, Tavolozza::Colore(Colore::Crema));
     setAutoFillBackground(true);
 
     // Pictures and labels first, so that the windowed controls stack above them and the
@@ -106,7 +102,7 @@ frmPresent::frmPresent(QWidget *padre)
         Colloca(imgNome[i], D::imgNome[i]);
         Label1[i] = NuovaEtichetta(Frame1, QStringLiteral("Label1%1").arg(i), NomeDelGiocatore[i]);
         Label1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Tavolozza::Imposta(Label1[i], QPalette::WindowText, Colore(i == 0 ? D::Colore::Rosso : D::Colore::Verde));
+        Tavolozza::Imposta(Label1[i], QPalette::WindowText, Tavolozza::Colore(i == 0 ? Colore::Rosso : Colore::Verde));
         Colloca(Label1[i], D::Label1[i]);
     }
     for (int i = 0; i < 2; ++i) {
@@ -118,12 +114,12 @@ frmPresent::frmPresent(QWidget *padre)
     cmdOk = new Pulsante(this);
     cmdOk->setText(Ok);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->ImpostaSfondo(Colore(D::Colore::Crema));
+    cmdOk->ImpostaSfondo(Tavolozza::Colore(Colore::Crema));
     cmdOk->setDefault(true);
     Colloca(cmdOk, D::cmdOk);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    Form_Load();
+    Form_Load(nomi);
 }
 
 void frmPresent::Colloca(QWidget *w, Twips::Rett r)
@@ -136,7 +132,7 @@ void frmPresent::ImpostaAltezza(int twips)
     setFixedSize(Twips::Px(D::LarghezzaClient), Twips::Px(twips - D::Cornice));
 }
 
-void frmPresent::Form_Load()
+void frmPresent::Form_Load(const Partita::Nomi &nomi)
 {
     const QCursor mano = CursoreMano();
     optNumGiocatori[0]->setCursor(mano);
@@ -144,11 +140,11 @@ void frmPresent::Form_Load()
     cmdOk->setCursor(mano);
 
     for (int i = 0; i < 2; ++i)
-        if (!Cercanum::NomeGiocatore[i].empty())
-            txtGiocatori[i]->setText(QString::fromStdString(Cercanum::NomeGiocatore[i]));
+        if (!nomi[i].empty())
+            txtGiocatori[i]->setText(QString::fromStdString(nomi[i]));
 
     optNumGiocatori_Click(0);
-    Cercanum::NumGiocatori = 1;
+    scelta = {1, nomi};
 
     const QPixmap rosso = Immagini::Carica(Figure::Bimbo[0]);
     const QPixmap verde = Immagini::Carica(Figure::Bimbo[1]);
@@ -158,8 +154,7 @@ void frmPresent::Form_Load()
     imgNome[0]->setPixmap(rosso);
     imgNome[1]->setPixmap(verde);
 
-    if (Cercanum::SuonoAttivo)
-        Cercanum::SuonaWav(102);
+    suoni.Suona(Effetto::Benvenuto);
 }
 
 void frmPresent::optNumGiocatori_Click(int indice)
@@ -203,9 +198,9 @@ void frmPresent::Form_Unload()
     // A name of blanks only would show as nothing everywhere: it counts as no name.
     const bool entrambi = !NomeFisso::Rifila(testo[0]).empty() && !NomeFisso::Rifila(testo[1]).empty();
     for (int i = 0; i < 2; ++i)
-        Cercanum::NomeGiocatore[i] = NomeFisso::Adatta(
+        scelta.nomi[i] = NomeFisso::Adatta(
             entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i])) : std::string(NomiPredefiniti[i]));
-    Cercanum::NumGiocatori = 2;
+    scelta.numero = 2;
 }
 
 void frmPresent::done(int esito)

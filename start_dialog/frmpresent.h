@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "dialoghi.h"
 #include "twips.h"
 
 #include <QDialog>
 
 class CasellaNome;
+class Suoni;
 class Pulsante;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
 
-// The start dialog: one or two players and their names, left in Cercanum::NumGiocatori and
-// Cercanum::NomeGiocatore when it closes. Loaded (and sound 102 requested) on construction.
+// The start dialog: one or two players and their names. Handed the names chosen last, it
+// answers with the players once it closes. Loaded (and its sound requested) on construction.
 class frmPresent : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmPresent(QWidget *padre);
+    frmPresent(QWidget *padre, const Partita::Nomi &nomi, Suoni &suoni);
+
+    // The answer: one player with the names as handed in until two are confirmed.
+    const Giocatori &Scelta() const { return scelta; }
 
 protected:
     // Every way of closing ends here: OK, Enter and the close box store the same answer.
@@ -26,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent *evento) override;
 
 private:
-    void Form_Load();
+    void Form_Load(const Partita::Nomi &nomi);
     void optNumGiocatori_Click(int indice);
     void Form_Unload();
     // The designed "window height" is the outer one; Qt sizes the client area.
@@ -45,4 +50,6 @@ private:
     CasellaNome *txtGiocatori[2] = {};
     Pulsante *cmdOk = nullptr;
     bool scaricato = false;
+    Suoni &suoni;
+    Giocatori scelta;
 };

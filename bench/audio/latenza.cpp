@@ -6,7 +6,7 @@
 // the disk driver's file is written through a stdio buffer that hides single device buffers.
 // Runs on the device SDL_AUDIODRIVER names; by default on the disk driver into /dev/null, which keeps
 // real time like a sound card and works on machines without one.
-#include "cercanum.h"
+#include "suoni.h"
 #include "uscitaaudiosdl.h"
 
 #include <QCoreApplication>
@@ -131,16 +131,16 @@ void MisuraCosto(UscitaAudioSdl &uscita, const Suono &suono, int ripetizioni)
 }
 
 // The whole request as the game makes it: resource, DatiSuono, Riproduci, one round of events.
-void MisuraSuonaWav(int ripetizioni)
+void MisuraSuonaWav(Suoni &suoni, int ripetizioni)
 {
     for (int id = 101; id <= 107; ++id) {
         std::vector<double> ms;
         for (int i = 0; i < ripetizioni; ++i) {
             const auto t0 = Orologio::now();
-            Cercanum::SuonaWav(Intero(id));
+            suoni.SuonaWav(Intero(id));
             ms.push_back(Millisecondi(Orologio::now() - t0));
         }
-        if (Cercanum::DatiSuono.isEmpty()) {
+        if (suoni.DatiSuono().isEmpty()) {
             std::printf("(sound %d is not embedded yet: SuonaWav not measured)\n", id);
             return;
         }
@@ -175,9 +175,8 @@ int main(int argc, char *argv[])
     MisuraConsegna(uscita, suoni.back(), 300);
     for (const Suono &s : suoni)
         MisuraCosto(uscita, s, 300);
-    Cercanum::ImpostaUscitaAudio(&uscita);
-    MisuraSuonaWav(300);
-    Cercanum::ImpostaUscitaAudio(nullptr);
+    Suoni gioco(&uscita);
+    MisuraSuonaWav(gioco, 300);
     uscita.Ferma();
     return 0;
 }

@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     for (int giro = 0; giro < 5; ++giro) {
         Banco b;
         OrologioMisto orologio;
-        frmCercanum f(Servizi{orologio, b.caso, b.messaggi, b.dialoghi, b.terminazione});
+        frmCercanum f(Servizi{orologio, b.caso, b.messaggi, b.dialoghi, b.terminazione, b.suoni});
         b.dialoghi.scelte.push_back({});
         f.Form_Load();
         auto *nuovo = f.findChild<QPushButton *>(QStringLiteral("cmdNew"));

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "caratteri.h"
-#include "cercanum.h"
 #include "cursoremano.h"
 #include "dialoghireali.h"
 #include "frmabout.h"
 #include "frmpresent.h"
 #include "messaggireali.h"
 #include "pixel.h"
+#include "suoni.h"
 #include "uscitaaudio.h"
 
 #include <QApplication>
@@ -124,8 +124,12 @@ class TestDialoghi : public QObject
 {
     Q_OBJECT
     Registratore audio;
+    Suoni suoni{&audio};
     QWidget padre;
-    DialoghiReali dialoghi;
+    DialoghiReali dialoghi{suoni};
+    // What the start dialog is handed, and its answer.
+    Nomi nomi;
+    Giocatori scelta;
 
 private slots:
     void initTestCase()
@@ -139,15 +143,11 @@ private slots:
 
     void init()
     {
-        Cercanum::NumGiocatori = 1;
-        Cercanum::NomeGiocatore = {};
-        Cercanum::SuonoAttivo = false;
-        Cercanum::AvvioInCorso = false;
+        nomi = {};
+        scelta = {};
+        suoni.ImpostaSuonoAttivo(false);
         audio.suonati.clear();
-        Cercanum::ImpostaUscitaAudio(&audio);
     }
-
-    void cleanup() { Cercanum::ImpostaUscitaAudio(nullptr); }
 
     // -----------------------------------------------------------------------------------------
     // Start dialog
@@ -155,22 +155,21 @@ private slots:
     void presentazione_unGiocatoreNonToccaINomi()
     {
         // Lower-case names would come back proper-cased if anything were stored.
-        Cercanum::NomeGiocatore = {"luca      ", "sara      "};
-        Cercanum::NumGiocatori = 2;
-        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [&](QWidget *w) {
+        nomi = {"luca      ", "sara      "};
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [&](QWidget *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Cercanum "));
             QVERIFY(CentrataSu(w, &padre));
             QVERIFY(Opzione(w, 0)->isChecked());
             QVERIFY(!Frame1(w)->isVisible());
             QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
             QCOMPARE(Bottone(w, "cmdOk")->y(), 102);
-            QCOMPARE(Cercanum::NumGiocatori, Intero(1));
+            QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().numero, Intero(1));
             Premi(w, Qt::Key_Escape); // no cancel button
             QVERIFY(w->isVisible());
             Premi(w, Qt::Key_Return);
         }));
-        QCOMPARE(Cercanum::NumGiocatori, Intero(1));
-        QCOMPARE(Cercanum::NomeGiocatore, (Nomi{"luca      ", "sara      "}));
+        QCOMPARE(scelta.numero, Intero(1));
+        QCOMPARE(scelta.nomi, (Nomi{"luca      ", "sara      "}));
     }
 
     void presentazione_dueGiocatori_data()
@@ -199,7 +198,7 @@ private slots:
         QFETCH(QString, primo);
         QFETCH(QString, secondo);
         QFETCH(Chiusura, chiusura);
-        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [&](QWidget *w) {
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [&](QWidget *w) {
             QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
             QCOMPARE(w->focusWidget(), Nome(w, 0));
             Scrivi(Nome(w, 0), primo);
@@ -210,14 +209,14 @@ private slots:
             case Chiusura::Box: w->close(); break;
             }
         }));
-        QCOMPARE(Cercanum::NumGiocatori, Intero(2));
-        QTEST(QString::fromStdString(Cercanum::NomeGiocatore[0]), "atteso0");
-        QTEST(QString::fromStdString(Cercanum::NomeGiocatore[1]), "atteso1");
+        QCOMPARE(scelta.numero, Intero(2));
+        QTEST(QString::fromStdString(scelta.nomi[0]), "atteso0");
+        QTEST(QString::fromStdString(scelta.nomi[1]), "atteso1");
     }
 
     void presentazione_finestraSaleOgniVoltaCheSiScelgonoDue()
     {
-        frmPresent d(&padre);
+        frmPresent d(&padre, nomi, suoni);
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -263,9 +262,8 @@ private slots:
 
     void presentazione_nomiSelezionatiAlFuoco()
     {
-        Cercanum::NomeGiocatore = {"Anna      ", "Marco     "};
-        Cercanum::NumGiocatori = 2;
-        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [](QWidget *w) {
+        nomi = {"Anna      ", "Marco     "};
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [](QWidget *w) {
             QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
             QCOMPARE(w->focusWidget(), Nome(w, 0));
             QCOMPARE(Nome(w, 0)->selectedText(), QStringLiteral("Anna      "));
@@ -276,29 +274,28 @@ private slots:
             Scrivi(Nome(w, 1), QStringLiteral("sara"));
             QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
         }));
-        QCOMPARE(Cercanum::NomeGiocatore, (Nomi{"Luca      ", "Sara      "}));
+        QCOMPARE(scelta.nomi, (Nomi{"Luca      ", "Sara      "}));
     }
 
     void presentazione_secondaVoltaNomiConservati()
     {
         const Nomi prima{"<b>x</b>  ", "Anna Maria"};
-        Cercanum::NomeGiocatore = prima;
-        Cercanum::NumGiocatori = 2;
-        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [](QWidget *w) {
+        nomi = prima;
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [](QWidget *w) {
             QVERIFY(Opzione(w, 0)->isChecked());
             QCOMPARE(Nome(w, 0)->text(), QStringLiteral("<b>x</b>  "));
             QCOMPARE(Nome(w, 1)->text(), QStringLiteral("Anna Maria"));
             QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
             QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
         }));
-        QCOMPARE(Cercanum::NumGiocatori, Intero(2));
-        QCOMPARE(Cercanum::NomeGiocatore, prima);
+        QCOMPARE(scelta.numero, Intero(2));
+        QCOMPARE(scelta.nomi, prima);
     }
 
     void presentazione_soloTastiera()
     {
         // Arrows choose, Tab moves on, Alt+O confirms: no mouse needed.
-        QVERIFY(ConModale([&] { dialoghi.MostraPresentazione(&padre); }, [](QWidget *w) {
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [](QWidget *w) {
             QVERIFY(QTest::qWaitForWindowActive(w));
             QCOMPARE(w->focusWidget(), Opzione(w, 0));
             Premi(w, Qt::Key_Right); // the arrow keeps the focus on the choice it made
@@ -310,17 +307,17 @@ private slots:
             Scrivi(w->focusWidget(), QStringLiteral("bo"));
             QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
         }));
-        QCOMPARE(Cercanum::NumGiocatori, Intero(2));
-        QCOMPARE(Cercanum::NomeGiocatore, (Nomi{"Ada       ", "Bo        "}));
+        QCOMPARE(scelta.numero, Intero(2));
+        QCOMPARE(scelta.nomi, (Nomi{"Ada       ", "Bo        "}));
     }
 
     void presentazione_suono102SoloSeAttivo()
     {
         for (const bool attivo : {true, false}) {
             audio.suonati.clear();
-            Cercanum::SuonoAttivo = attivo;
+            suoni.ImpostaSuonoAttivo(attivo);
             const std::vector<int> attesi = attivo ? std::vector<int>{102} : std::vector<int>{};
-            frmPresent d(&padre);
+            frmPresent d(&padre, nomi, suoni);
             QCOMPARE(audio.suonati, attesi);
             Opzione(&d, 1)->click();
             d.accept();
@@ -351,8 +348,7 @@ private slots:
         QFETCH(bool, avvio);
         QFETCH(int, tasto);
         QFETCH(bool, fuocoSullaGuida);
-        Cercanum::AvvioInCorso = avvio;
-        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [&](QWidget *w) {
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); }, [&](QWidget *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni "));
             QCOMPARE(w->size(), QSize(335, 190));
             QVERIFY(CentrataSu(w, &padre));
@@ -375,8 +371,7 @@ private slots:
     void informazioni_tastiAccessoEOrdine()
     {
         for (const bool avvio : {true, false}) {
-            Cercanum::AvvioInCorso = avvio;
-            QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [&](QWidget *w) {
+            QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); }, [&](QWidget *w) {
                 QVERIFY(QTest::qWaitForWindowActive(w));
                 QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
                 Premi(w, Qt::Key_Tab);
@@ -396,7 +391,7 @@ private slots:
 
     void informazioni_guidaAndataERitorno()
     {
-        frmAbout d(&padre);
+        frmAbout d(&padre, false);
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -436,12 +431,12 @@ private slots:
 
     void informazioni_riaperturaGuidaNascosta()
     {
-        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [](QWidget *w) {
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, false); }, [](QWidget *w) {
             QTest::mouseClick(Bottone(w, "Check1"), Qt::LeftButton);
             QVERIFY(Text1(w)->isVisible());
             QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
         }));
-        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre); }, [](QWidget *w) {
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, false); }, [](QWidget *w) {
             QVERIFY(!Text1(w)->isVisible());
             QVERIFY(!Bottone(w, "Check1")->isChecked());
             QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
@@ -452,7 +447,7 @@ private slots:
     {
         Posta posta;
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &posta, "Apri");
-        frmAbout d(&padre);
+        frmAbout d(&padre, false);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(Figlio<QLabel>(&d, QStringLiteral("lblVersione"))->text(), QStringLiteral("Versione 1.0.0"));
@@ -527,8 +522,8 @@ private slots:
     void entrambe_pulsantiNelLoroColore()
     {
         const QColor crema(244, 242, 212);
-        frmPresent presentazione(&padre);
-        frmAbout informazioni(&padre);
+        frmPresent presentazione(&padre, nomi, suoni);
+        frmAbout informazioni(&padre, false);
         QVERIFY(PixelDelColore(Bottone(&presentazione, "cmdOk"), crema) > 500);
         QVERIFY(PixelDelColore(Bottone(&informazioni, "Command1"), crema) > 500);
         QVERIFY(PixelDelColore(Bottone(&informazioni, "Check1"), crema) > 100);
@@ -538,9 +533,9 @@ private slots:
 
     void entrambe_testiInteriInChiaroEManina()
     {
-        Cercanum::AvvioInCorso = false; // "&Chiudi", the longer caption
-        frmPresent presentazione(&padre);
-        frmAbout informazioni(&padre);
+        // Not at start-up: "&Chiudi", the longer caption.
+        frmPresent presentazione(&padre, nomi, suoni);
+        frmAbout informazioni(&padre, false);
         for (QWidget *d : std::initializer_list<QWidget *>{&presentazione, &informazioni}) {
             for (QLabel *l : d->findChildren<QLabel *>()) {
                 if (l->isWindow())

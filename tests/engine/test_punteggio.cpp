@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -31,27 +32,28 @@ TEST(PunteggioNumero, TabellaEBonus)
             << r.risposte << " answers in 0.." << r.max;
 }
 
+namespace {
+Intero Media(std::vector<std::optional<Intero>> punteggi)
+{
+    return Punteggio::Media(punteggi);
+}
+} // namespace
+
 TEST(Media, MezzoArrotondaInSu)
 {
-    EXPECT_EQ(Punteggio::Media({"100", "75"}), 88);   // 87.5
-    EXPECT_EQ(Punteggio::Media({"90", "95"}), 93);    // 92.5
-    EXPECT_EQ(Punteggio::Media({"100", "50"}), 75);
-    EXPECT_EQ(Punteggio::Media({"100", "100", "0"}), 67); // 66.67: a lost number pulls it down
-    EXPECT_EQ(Punteggio::Media({"100"}), 100);
+    EXPECT_EQ(Media({100, 75}), 88);  // 87.5
+    EXPECT_EQ(Media({90, 95}), 93);   // 92.5
+    EXPECT_EQ(Media({100, 50}), 75);
+    EXPECT_EQ(Media({100, 100, 0}), 67); // 66.67: a lost number pulls it down
+    EXPECT_EQ(Media({100}), 100);
 }
 
-TEST(Media, CellaVuotaFermaLaMedia)
+TEST(Media, NumeroNonGiocatoFermaLaMedia)
 {
-    std::vector<std::string> colonna(15);
-    colonna[0] = "100";
-    colonna[1] = "80";
-    colonna[3] = "0"; // beyond the first empty cell: ignored
-    EXPECT_EQ(Punteggio::Media(colonna), 90);
-    EXPECT_EQ(Punteggio::Media(std::vector<std::string>(15)), 0) << "nothing to average";
-}
-
-TEST(Media, CelleNonNumericheContanoMaNonSommano)
-{
-    EXPECT_EQ(Punteggio::Media({"100", "x", "50"}), 50);
-    EXPECT_EQ(Punteggio::Media({" 60 ", "+40"}), 50);
+    std::vector<std::optional<Intero>> colonna(15);
+    colonna[0] = 100;
+    colonna[1] = 80;
+    colonna[3] = 0; // beyond the first number not played: ignored
+    EXPECT_EQ(Media(colonna), 90);
+    EXPECT_EQ(Media(std::vector<std::optional<Intero>>(15)), 0) << "nothing to average";
 }

@@ -1,25 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "banco.h"
 
-#include "cercanum.h"
 #include "nomefisso.h"
 
-void Banco::Dialoghi::MostraPresentazione(QWidget *)
+Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *, const Partita::Nomi &nomi)
 {
     diario->append(QStringLiteral("presentazione"));
+    nomiRicevuti.push_back(nomi);
     const Scelta s = scelte.empty() ? Scelta{} : scelte.front();
     if (!scelte.empty())
         scelte.pop_front();
-    Cercanum::NumGiocatori = s.giocatori;
+    Giocatori g{s.giocatori, nomi};
     if (s.giocatori == 2)
         for (int i = 0; i < 2; ++i)
-            Cercanum::NomeGiocatore[i] = NomeFisso::Adatta(s.nomi[i]);
+            g.nomi[i] = NomeFisso::Adatta(s.nomi[i]);
+    return g;
 }
 
-void Banco::Dialoghi::MostraInformazioni(QWidget *)
+void Banco::Dialoghi::MostraInformazioni(QWidget *, bool avvio)
 {
     diario->append(QStringLiteral("informazioni"));
-    avvioDuranteInfo.push_back(Cercanum::AvvioInCorso);
+    avvioDuranteInfo.push_back(avvio);
 }
 
 Banco::Banco()
@@ -28,23 +29,17 @@ Banco::Banco()
     dialoghi.diario = &diario;
     terminazione.diario = &diario;
     audio.diario = &diario;
-    Cercanum::NumGiocatori = 1;
-    Cercanum::NomeGiocatore = {};
-    Cercanum::SuonoAttivo = false;
-    Cercanum::AvvioInCorso = false;
-    Cercanum::ImpostaUscitaAudio(&audio);
 }
 
 Banco::~Banco()
 {
     finestra.reset();
-    Cercanum::ImpostaUscitaAudio(nullptr);
 }
 
 frmCercanum &Banco::Finestra()
 {
     if (!finestra)
-        finestra = std::make_unique<frmCercanum>(Servizi{orologio, caso, messaggi, dialoghi, terminazione});
+        finestra = std::make_unique<frmCercanum>(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     return *finestra;
 }
 

@@ -6,6 +6,7 @@
 #include "frmcercanum.h"
 #include "messaggi.h"
 #include "orologio.h"
+#include "suoni.h"
 #include "terminazione.h"
 #include "uscitaaudio.h"
 
@@ -87,8 +88,9 @@ struct Banco
         QStringList *diario = nullptr;
         std::deque<Scelta> scelte; // one player when empty
         std::vector<bool> avvioDuranteInfo;
-        void MostraPresentazione(QWidget *padre) override;
-        void MostraInformazioni(QWidget *padre) override;
+        std::vector<Partita::Nomi> nomiRicevuti;
+        Giocatori MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi) override;
+        void MostraInformazioni(QWidget *padre, bool avvio) override;
     };
 
     struct Terminazione final : ::Terminazione
@@ -136,6 +138,7 @@ struct Banco
     Dialoghi dialoghi;
     Terminazione terminazione;
     Audio audio;
+    Suoni suoni{&audio};
     std::unique_ptr<frmCercanum> finestra;
 };
 

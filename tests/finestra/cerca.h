@@ -32,7 +32,7 @@ inline QString Messaggio(const QWidget &f) { return E(f, QStringLiteral("lblMess
 // Starts a number whose secret will be `segreto` (drawn with the maximum still in force).
 inline void NuovoNumero(Banco &b, int segreto)
 {
-    b.caso.valori = {PerSegreto(segreto, b.finestra->Stato().NumMax)};
+    b.caso.valori = {PerSegreto(segreto, b.finestra->Stato().NumMax())};
     QTest::mouseClick(P(*b.finestra, QStringLiteral("cmdNew")), Qt::LeftButton);
 }
 

@@ -3,7 +3,6 @@
 // reminder and the thinking animation, checked on the real widgets with instant waits.
 #include "banco.h"
 #include "cerca.h"
-#include "cercanum.h"
 #include "figure.h"
 #include "giudizio.h"
 #include "immagini.h"
@@ -305,7 +304,7 @@ void TestAspetto::ingranaggi_nessunoDopoLaFine()
     // the rest of that tick must not bring a gear back.
     Banco b;
     frmCercanum &f = b.Avvia();
-    Cercanum::SuonoAttivo = true;
+    b.suoni.ImpostaSuonoAttivo(true);
     NuovoNumero(b, 5);
     auto *timer = f.findChild<QTimer *>(QStringLiteral("Timer1"));
     QCOMPARE(timer->timerType(), Qt::PreciseTimer);

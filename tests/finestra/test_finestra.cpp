@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "banco.h"
-#include "cercanum.h"
 #include "cerca.h"
 
 #include <QApplication>
@@ -45,8 +44,8 @@ void TestFinestra::avvio_nellOrdine()
     frmCercanum &f = b.Avvia();
     QCOMPARE(b.diario, QStringList({"informazioni", "presentazione"}));
     QCOMPARE(b.dialoghi.avvioDuranteInfo, std::vector<bool>{true});
-    QVERIFY(!Cercanum::AvvioInCorso);
-    QVERIFY(Cercanum::SuonoAttivo);
+    QVERIFY(!f.Modulo().AvvioInCorso);
+    QVERIFY(b.suoni.SuonoAttivo());
     QVERIFY(f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"))->isEnabled());
     QVERIFY(f.isVisible());
     QCOMPARE(f.size(), QSize(564, 370));
@@ -64,7 +63,7 @@ void TestFinestra::avvio_senzaDispositiviAudio()
     Banco b;
     b.audio.dispositivi = 0;
     frmCercanum &f = b.Avvia();
-    QVERIFY(!Cercanum::SuonoAttivo);
+    QVERIFY(!b.suoni.SuonoAttivo());
     QVERIFY(!f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"))->isEnabled());
     NuovoNumero(b, 4);
     Rispondi(f, QStringLiteral("4"));
@@ -84,7 +83,7 @@ void TestFinestra::tasti_passanoPrimaPerLaFinestra()
     QCOMPARE(b.messaggi.mostrati[0].testo, QStringLiteral("Devi scrivere un numero compreso fra 0 e 10"));
     QCOMPARE(b.messaggi.mostrati[0].titolo, QStringLiteral("Errore"));
     QCOMPARE(b.messaggi.mostrati[0].icona, Messaggi::Icona::Stop);
-    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(0));
 
     // A letter is dropped and leaves the message; a digit empties it.
     const QString prima = Messaggio(f);
@@ -103,7 +102,7 @@ void TestFinestra::tasti_passanoPrimaPerLaFinestra()
     casella->setText(QStringLiteral("1e3"));
     QTest::keyClick(casella, Qt::Key_Return);
     QCOMPARE(b.messaggi.mostrati.size(), std::size_t(2));
-    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(0));
     QCOMPARE(casella->text(), QString());
 }
 
@@ -136,7 +135,7 @@ void TestFinestra::tasti_invioEdEsc()
     // Hidden, the button leaves Enter to the answer.
     QTest::keyClicks(Casella(f), QStringLiteral("5"));
     QTest::keyClick(Casella(f), Qt::Key_Enter);
-    QCOMPARE(f.Stato().NumGiocati, Intero(1));
+    QCOMPARE(f.Stato().NumGiocati(), Intero(1));
     QCOMPARE(b.terminazione.richieste, 0);
     // Esc ends the program from any control.
     for (const char *nome : {"cmdNew", "cmdInfo", "chkNoSound"}) {
@@ -203,7 +202,7 @@ void TestFinestra::numero_indovinatoAllaPrimaEDopo()
     QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("75"));
     QCOMPARE(E(f, QStringLiteral("lblNumRisp(0)"))->Testo(), QStringLiteral("9"));
     QCOMPARE(E(f, QStringLiteral("lblNumRisp(1)"))->Testo(), QStringLiteral("11"));
-    QCOMPARE(f.Stato().NumGiocati, Intero(2));
+    QCOMPARE(f.Stato().NumGiocati(), Intero(2));
 }
 
 void TestFinestra::numero_persoAllaVentesima()
@@ -227,7 +226,7 @@ void TestFinestra::numero_persoAllaVentesima()
     QCOMPARE(Messaggio(f), QString());
     QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("0"));
     QCOMPARE(E(f, QStringLiteral("lblNumRisp(1)"))->Testo(), QStringLiteral("0"));
-    QCOMPARE(f.Stato().NumRisposte, Intero(21));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(21));
     QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
     QVERIFY(!Casella(f)->isEnabled());
     QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
@@ -241,10 +240,10 @@ void TestFinestra::numero_rispostaFuoriIntervallo()
     NuovoNumero(b, 2);
     Rispondi(f, QStringLiteral("11"));
     QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
-    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(0));
     Rispondi(f, QStringLiteral("0"));
     QCOMPARE(Messaggio(f), QStringLiteral("Il numero è troppo piccolo!\r\nScrivi un numero più grande."));
-    QCOMPARE(f.Stato().NumRisposte, Intero(1));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(1));
 }
 
 void TestFinestra::dueGiocatori_turni()
@@ -263,7 +262,7 @@ void TestFinestra::dueGiocatori_turni()
     QVERIFY(!E(f, QStringLiteral("lblNome(0)"))->font().bold());
     QVERIFY(I(f, QStringLiteral("imgbimbo(1)"))->isVisible());
     QVERIFY(!I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
-    QCOMPARE(f.Stato().NumGiocati, Intero(0));
+    QCOMPARE(f.Stato().NumGiocati(), Intero(0));
     QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("100"));
 
     // The second player loses the number: the turn passes back all the same.
@@ -277,7 +276,7 @@ void TestFinestra::dueGiocatori_turni()
     QVERIFY(I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
     QCOMPARE(E(f, QStringLiteral("lblPunteggio1(0)"))->Testo(), QStringLiteral("0"));
     QCOMPARE(E(f, QStringLiteral("lblPunti(1)"))->Testo(), QStringLiteral("0"));
-    QCOMPARE(f.Stato().NumGiocati, Intero(1));
+    QCOMPARE(f.Stato().NumGiocati(), Intero(1));
 
     // Abandoned on the second player's turn: the new game names, marks and scores the first.
     NuovoNumero(b, 2);
@@ -320,7 +319,7 @@ void TestFinestra::fineGioco_siRicominciaNoTermina()
         QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
         QVERIFY(Messaggio(f).endsWith(QStringLiteral(" Inizia il gioco Rosso     ")));
         QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
-        QCOMPARE(f.Stato().NumGiocati, Intero(0));
+        QCOMPARE(f.Stato().NumGiocati(), Intero(0));
         QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
         QVERIFY(E(f, QStringLiteral("lblNome(1)"))->isVisible());
     }
@@ -336,7 +335,7 @@ void TestFinestra::nuovoGioco_aMetaNumeroScarta()
     Rispondi(f, QStringLiteral("1"));
     QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
     QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
-    QCOMPARE(f.Stato().NumGiocati, Intero(0));
+    QCOMPARE(f.Stato().NumGiocati(), Intero(0));
     QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
     QVERIFY(!f.findChild<Etichetta *>(QStringLiteral("lblPunteggio1(1)"))); // the second row is gone
     QVERIFY(!E(f, QStringLiteral("lblNome(1)"))->isVisible());
@@ -381,7 +380,7 @@ void TestFinestra::rientro_nuovoGiocoDuranteLaPallinaAspetta()
     QVERIFY(cliccato);
     QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("100"));
     QTRY_COMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
-    QCOMPARE(f.Stato().NumGiocati, Intero(0));
+    QCOMPARE(f.Stato().NumGiocati(), Intero(0));
     QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
     QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
 }
@@ -401,7 +400,7 @@ void TestFinestra::rientro_invioDuranteLaPallinaIgnorato()
     };
     Rispondi(f, QStringLiteral("2"));
     QCOMPARE(invii, 2);
-    QCOMPARE(f.Stato().NumRisposte, Intero(1)); // Enter while the ball rolls judges nothing
+    QCOMPARE(f.Stato().NumRisposte(), Intero(1)); // Enter while the ball rolls judges nothing
     QVERIFY(b.messaggi.mostrati.empty());
 }
 
@@ -508,7 +507,7 @@ void TestFinestra::suono_interruttore()
     auto *interruttore = f.findChild<QCheckBox *>(QStringLiteral("chkNoSound"));
     QWidget *fuoco = f.focusWidget();
     QTest::mouseClick(interruttore, Qt::LeftButton);
-    QVERIFY(!Cercanum::SuonoAttivo);
+    QVERIFY(!b.suoni.SuonoAttivo());
     QCOMPARE(b.audio.fermate, 0); // a sound already playing plays to its end
     QVERIFY(f.focusWidget() == fuoco || f.focusWidget() == interruttore); // the disabled box takes nothing
     NuovoNumero(b, 3);
@@ -517,7 +516,7 @@ void TestFinestra::suono_interruttore()
 
     NuovoNumero(b, 3);
     QTest::mouseClick(interruttore, Qt::LeftButton);
-    QVERIFY(Cercanum::SuonoAttivo);
+    QVERIFY(b.suoni.SuonoAttivo());
     QCOMPARE(f.focusWidget(), Casella(f)); // back to the answer
     Rispondi(f, QStringLiteral("3"));
     QCOMPARE(b.audio.suonati, std::vector<int>{106});

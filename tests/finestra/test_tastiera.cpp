@@ -63,7 +63,7 @@ void TestTastiera::tab_ordineDuranteUnNumero()
     QCOMPARE(Giro(f, Qt::Key_Backtab, 1), QStringList({"txtInput"}));
     QCOMPARE(casella->text(), QStringLiteral("4")); // Tab is no character
     QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
-    QCOMPARE(f.Stato().NumRisposte, Intero(0));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(0));
     QVERIFY(b.messaggi.mostrati.empty());
 
     // Tab as the first key of a number shows no reminder either.

@@ -4,6 +4,7 @@
 #include "caratteri.h"
 #include "frmabout.h"
 #include "frmpresent.h"
+#include "suoni.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -79,8 +80,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&gioco));
         QVERIFY(!Proprieta(gioco, "_NET_WM_ICON").empty());
 
-        frmPresent presentazione(&gioco);
-        frmAbout informazioni(&gioco);
+        Suoni suoni(nullptr);
+        frmPresent presentazione(&gioco, {}, suoni);
+        frmAbout informazioni(&gioco, true);
         for (QWidget *d : std::initializer_list<QWidget *>{&presentazione, &informazioni}) {
             d->show();
             QVERIFY(QTest::qWaitForWindowExposed(d));

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+// One number of the game window, from the "Nuovo Numero" button to its end: the announcement,
+// the answers and the verdicts.
+#include "frmcercanum.h"
+
+#include "etichetta.h"
+#include "faccia.h"
+#include "fabbrica.h"
+#include "immagine.h"
+#include "messaggi.h"
+#include "nomefisso.h"
+#include "occupazione.h"
+#include "orologio.h"
+#include "pistapalline.h"
+#include "pulsante.h"
+#include "riscontro.h"
+#include "suoni.h"
+#include "tabellone.h"
+#include "tavolozza.h"
+#include "tempi.h"
+#include "testi.h"
+
+#include <QLineEdit>
+
+void frmCercanum::cmdNew_Click()
+{
+    Occupazione occupazione(*this);
+    partita.CambiaTurno();
+    riscontro->MostraSmile(Faccia::Nessuna);
+    cmdNew->hide();
+    PreparaNumero();
+    lblMessaggio->ImpostaTesto(Testi::ScriviNumero + QString::number(partita.NumMax()));
+    txtInput->setEnabled(true);
+    txtInput->setFocus();
+    AnnunciaNumero(partita.NumGiocati());
+}
+
+void frmCercanum::PreparaNumero()
+{
+    tabellone->NascondiPuntiRealizzati();
+    txtInput->clear();
+    Tavolozza::Imposta(txtInput, QPalette::Base, Fabbrica::Colore(Colore::Bianco));
+    partita.PreparaNumero(servizi.caso);
+    lblMessaggio->ImpostaTesto(Testi::ScriviNumero + QString::number(partita.NumMax()));
+    pista->ResetBall();
+}
+
+void frmCercanum::AnnunciaNumero(Intero n)
+{
+    partita.ImpostaIntervallo(n);
+    servizi.suoni.Suona(Effetto::Annuncio);
+    const QString msg = Testi::Annuncio + QString::number(partita.NumMax());
+
+    for (int i = 1; i <= msg.size(); ++i) {
+        lblMessaggio->ImpostaTesto(msg.left(i));
+        lblMessaggio->repaint();
+        servizi.orologio.Attendi(Tempi::Lettera);
+    }
+    servizi.orologio.Attendi(Tempi::PausaAnnuncio);
+
+    bool vuoto = false;
+    for (int passo = 0; passo < Tempi::PassiLampeggio; ++passo) {
+        vuoto = !vuoto;
+        lblMessaggio->ImpostaTesto(msg);
+        if (vuoto)
+            lblMessaggio->ImpostaTesto({});
+        lblMessaggio->repaint();
+        servizi.orologio.Attendi(Tempi::Lampeggio);
+        lblMessaggio->repaint();
+    }
+
+    lblMessaggio->ImpostaTesto(lblMessaggio->Testo() + Testi::Acapo + Testi::ScriviEInvio);
+    if (partita.NumGiocatori() == 1)
+        lblInfoTemp->ImpostaTesto(msg);
+    else
+        lblInfoTemp->ImpostaTesto(Testi::Gioca + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo()))
+                                  + QStringLiteral(". ") + msg);
+    riscontro->PensaAnim(true);
+}
+
+void frmCercanum::MostraErrore()
+{
+    servizi.messaggi.Mostra(this, Testi::Errore + QString::number(partita.NumMax()), Testi::TitoloErrore,
+                            Messaggi::Icona::Stop, Messaggi::Pulsanti::Ok);
+    txtInput->clear();
+    txtInput->setFocus();
+}
+
+void frmCercanum::VerificaRisposta(Intero a)
+{
+    const Risultato r = partita.VerificaRisposta(a);
+    if (r.esito == Esito::Rifiutata) {
+        MostraErrore();
+        return;
+    }
+
+    if (r.esito == Esito::Indovinato) {
+        const QString s2 = r.numero == 1 ? Testi::Risposta : Testi::Risposte;
+        riscontro->MostraSmile(Faccia::Indovinato);
+        // Disabling the focused box would hand the focus to the close button, where a stray
+        // Space during the roll would end the program; the window holds it meanwhile.
+        setFocus();
+        txtInput->setEnabled(false);
+        pista->AppendBall(r.numero, a, partita.NumSegreto());
+        servizi.suoni.Suona(Effetto::Indovinato);
+        riscontro->Lampeggia(txtInput);
+        lblInfoTemp->hide();
+        imgIndice->hide();
+        cmdNew->show();
+        cmdNew->setFocus();
+        ChiudiNumero(r, Testi::Esatto + QString::number(r.numero) + s2);
+    } else {
+        lblMessaggio->ImpostaTesto(r.esito == Esito::TroppoGrande ? Testi::TroppoGrande : Testi::TroppoPiccolo);
+        txtInput->clear();
+        txtInput->setFocus();
+        riscontro->MostraSmile(r.numero);
+        pista->AppendBall(r.numero, a, partita.NumSegreto());
+        if (!r.perso)
+            return;
+
+        riscontro->MostraSmile(Faccia::Perso);
+        servizi.messaggi.Mostra(this, Testi::NumeroEra + QString::number(partita.NumSegreto()), Testi::TermineGioco,
+                                Messaggi::Icona::Esclamazione, Messaggi::Pulsanti::Ok);
+        riscontro->MostraSmile(Faccia::Nessuna);
+        cmdNew->show();
+        cmdNew->setFocus();
+        txtInput->setEnabled(false);
+        ChiudiNumero(r, {});
+        lblInfoTemp->hide();
+        imgIndice->hide();
+    }
+
+    if (r.fineGioco)
+        VerificaFineGioco();
+}
+
+// The score of the finished number and the message: with two players it names the player
+// whose turn it is now, whose name turns bold and whose picture marks the turn.
+void frmCercanum::ChiudiNumero(const Risultato &r, const QString &messaggio)
+{
+    tabellone->CalcolaPunteggio(r);
+    if (partita.NumGiocatori() == 1) {
+        lblMessaggio->ImpostaTesto(messaggio);
+        return;
+    }
+    const QString prima = messaggio.isEmpty() ? QString() : messaggio + Testi::Acapo;
+    lblMessaggio->ImpostaTesto(prima + Testi::AdessoGioca + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo())));
+    tabellone->SegnaTurno(1 - r.colonna);
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "intero16.h"
+
+#include <array>
+#include <vector>
+
+class Etichetta;
+class Fabbrica;
+class Forma;
+class Immagine;
+class Linea;
+class Orologio;
+
+// The wire across the window on which every answer of the number rolls in as a ball coloured by
+// its verdict, with the two end balls that count the answers given and left, and the teacher who
+// frowns while a wrong answer's ball rolls.
+class PistaPalline
+{
+public:
+    PistaPalline(const Fabbrica &fabbrica, Orologio &orologio);
+
+    void CaricaBall();
+    // Rolls the ball of the n-th answer to its place; pending events run between its steps.
+    void AppendBall(Intero n, Intero risposta, Intero segreto);
+    void ResetBall();
+    void SmileAnim(bool on);
+
+    // True exactly while a ball rolls.
+    bool AnimazioneInCorso() const { return animazioneInCorso; }
+    // No answer given yet for this number: the left counter is blank.
+    bool NessunaRisposta() const;
+
+private:
+    Orologio &orologio;
+    bool animazioneInCorso = false;
+
+    std::array<Immagine *, 4> imgSmileForm{};
+    Linea *linBall = nullptr;
+    Forma *Shape4 = nullptr;
+    Forma *Shape3 = nullptr;
+    std::array<Etichetta *, 2> lblNumRisp{};
+    std::vector<Forma *> shpBall;
+    std::vector<Etichetta *> lblBall;
+};
