@@ -14,12 +14,10 @@ public:
 
     QString Testo() const { return testo; }
     void ImpostaTesto(const QString &t);
-    QColor ColoreTesto() const { return coloreTesto; }
     void ImpostaColoreTesto(const QColor &c);
     // An invalid colour leaves the label transparent.
     void ImpostaSfondo(const QColor &c);
     void ImpostaBordo(bool b);
-    bool Bordo() const { return bordo; }
     // Pixels at the left end that something above the label covers: the text never starts there.
     void ImpostaRiservaSinistra(int pixel);
 
