@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout.h"
 
+#include "accessibilita.h"
 #include "caratteri.h"
 #include "cercanum.h"
 #include "cursoremano.h"
@@ -119,6 +120,7 @@ frmAbout::frmAbout(QWidget *padre)
     Text1->hide();
 
     Form_Load();
+    Accessibilita::Prepara(this);
 }
 
 void frmAbout::Form_Load()

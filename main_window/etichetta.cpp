@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "etichetta.h"
 
+#include "accessibilita.h"
+
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -12,8 +14,10 @@ void Etichetta::ImpostaTesto(const QString &t)
 {
     if (t == testo)
         return;
+    const QString prima = testo;
     testo = t;
     update();
+    Accessibilita::TestoCambiato(this, prima, testo);
 }
 
 void Etichetta::ImpostaColoreTesto(const QColor &c)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmcercanum.h"
 
+#include "accessibilita.h"
 #include "caratteri.h"
 #include "cercanum.h"
 #include "cursoremano.h"
@@ -130,6 +131,7 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(Tempi::Pensiero);
     connect(&Timer1, &QTimer::timeout, this, &frmCercanum::Timer1_Timer);
+    Accessibilita::Prepara(this);
 }
 
 frmCercanum::~frmCercanum() = default;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmpresent.h"
 
+#include "accessibilita.h"
 #include "caratteri.h"
 #include "cercanum.h"
 #include "cursoremano.h"
@@ -118,6 +119,7 @@ frmPresent::frmPresent(QWidget *padre)
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
     Form_Load();
+    Accessibilita::Prepara(this);
 }
 
 void frmPresent::Colloca(QWidget *w, Twips::Rett r)
