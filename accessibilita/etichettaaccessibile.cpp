@@ -31,9 +31,11 @@ QString EtichettaAccessibile::text(QAccessible::Text t) const
             base = voce->nome;
         QString letto = Letto();
         letto.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (base.isEmpty())
+        if (letto.trimmed().isEmpty())
+            return base;
+        if (base.isEmpty() || (voce && voce->testoComeNome))
             return letto;
-        return letto.trimmed().isEmpty() ? base : base + QStringLiteral(": ") + letto.trimmed();
+        return base + QStringLiteral(": ") + letto.trimmed();
     }
     case QAccessible::Description:
         if (!Etic()->accessibleDescription().isEmpty())

@@ -15,6 +15,7 @@ struct Riga
     const char *controllo; // a regular expression matched against the whole object name
     const char *nome;
     const char *descrizione;
+    bool testoComeNome = false;
 };
 
 constexpr Riga Righe[] = {
@@ -27,8 +28,8 @@ constexpr Riga Righe[] = {
     {"frmCercanum", "cmdNuovoGioco", "Nuovo gioco", "Ricomincia il gioco dalla scelta dei giocatori"},
     {"frmCercanum", "cmdChiudi", "Esci", "Chiude il programma"},
     {"frmCercanum", "chkNoSound", "Senza suono", "Abilita o disabilita il suono"},
-    {"frmCercanum", "lblMessaggio", "", "Messaggi del gioco"},
-    {"frmCercanum", "lblInfoTemp", "", "Promemoria dell'intervallo"},
+    {"frmCercanum", "lblMessaggio", "Messaggio", "Messaggi del gioco", true},
+    {"frmCercanum", "lblInfoTemp", "Promemoria", "Promemoria dell'intervallo", true},
     {"frmCercanum", "Label1", "Riquadro della risposta", ""},
     {"frmCercanum", "lblAnimazNumeri", "Numero a caso del professore", "Cambia mentre il professore pensa"},
     {"frmCercanum", "lblPuntiRealizzati", "Punti di questo numero", ""},
@@ -104,6 +105,7 @@ struct RigaPronta
     QString finestra;
     QRegularExpression controllo;
     QString nome, descrizione;
+    bool testoComeNome;
 };
 
 const std::vector<RigaPronta> &Pronte()
@@ -113,7 +115,7 @@ const std::vector<RigaPronta> &Pronte()
         for (const Riga &r : Righe)
             v.push_back({QString::fromLatin1(r.finestra),
                          QRegularExpression(QRegularExpression::anchoredPattern(QString::fromLatin1(r.controllo))),
-                         QString::fromUtf8(r.nome), QString::fromUtf8(r.descrizione)});
+                         QString::fromUtf8(r.nome), QString::fromUtf8(r.descrizione), r.testoComeNome});
         return v;
     }();
     return pronte;
@@ -131,7 +133,7 @@ std::optional<TabellaAccessibile::Voce> TabellaAccessibile::Cerca(const QString 
         const QRegularExpressionMatch m = r.controllo.match(controllo);
         if (!m.hasMatch())
             continue;
-        Voce v{r.nome, r.descrizione};
+        Voce v{r.nome, r.descrizione, r.testoComeNome};
         if (m.lastCapturedIndex() >= 1)
             v.nome.replace(QStringLiteral("{n}"), QString::number(m.captured(1).toInt() + 1));
         return v;

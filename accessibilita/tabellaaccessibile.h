@@ -16,6 +16,7 @@ public:
     {
         QString nome;        // empty: the control's own text is its name
         QString descrizione; // empty: none beyond the tooltip
+        bool testoComeNome = false; // a message area: its text is its name, `nome` only while empty
     };
 
     static std::optional<Voce> Cerca(const QString &finestra, const QString &controllo);

@@ -176,6 +176,7 @@ void TestAccessibilita::finestra_ruoliENomi_data()
     riga("chkNoSound", QAccessible::CheckBox, "Senza suono");
     riga("lblMessaggio", QAccessible::StaticText, "Per iniziare a giocare premi il pulsante Nuovo Numero");
     riga("lblNumRisp(1)", QAccessible::StaticText, "Risposte rimaste");
+    riga("lblInfoTemp", QAccessible::StaticText, "Promemoria"); // empty, it still says what it is
     riga("imgSmile(6)", QAccessible::Graphic, "Faccina arrabbiata");
     riga("imgbimbo(0)", QAccessible::Graphic, "Bambino in rosso, giocatore 1");
     riga("Shape4", QAccessible::Graphic, "Pallina grigia delle risposte date");
