@@ -81,16 +81,21 @@ protected:
     }
 };
 
+// Before the first interface is asked for: Qt keeps the first one it makes for a widget.
+void InstallaFabbrica()
+{
+    static const bool installata = [] {
+        QAccessible::installFactory(Fabbrica);
+        return true;
+    }();
+    Q_UNUSED(installata);
+}
+
 } // namespace
 
 void Accessibilita::Prepara(QWidget *finestra)
 {
-    static const bool fabbricaInstallata = [] {
-        QAccessible::installFactory(Fabbrica);
-        return true;
-    }();
-    Q_UNUSED(fabbricaInstallata);
-
+    InstallaFabbrica();
     auto *sorvegliante = new Sorvegliante(finestra);
     sorvegliante->Segui(finestra);
     for (QWidget *w : finestra->findChildren<QWidget *>())
@@ -102,6 +107,7 @@ void Accessibilita::TestoCambiato(QObject *etichetta, const QString &primaScritt
 {
     if (!QAccessible::isActive() && !OsservatoreCorrente())
         return;
+    InstallaFabbrica(); // a label may change before its window is prepared
     // Offsets as the text interface counts them: a line break is one character there.
     QString prima = primaScritto;
     QString dopo = dopoScritto;

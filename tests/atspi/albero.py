@@ -84,11 +84,15 @@ coppie = {(n['ruolo'], n['nome']) for n in nodi}
 for atteso in [('push button', 'Nuovo Numero'), ('text', 'Risposta'), ('check box', 'Senza suono'),
                ('push button', 'Esci'), ('push button', 'Informazioni'), ('push button', 'Nuovo gioco'),
                ('label', 'Risposte date'), ('image', 'Faccina che ride'), ('image', 'Maestro contento'),
-               ('label', 'Messaggio')]:
+               ('label', 'Messaggio'), ('label', 'Intestazione del punteggio, giocatore 1: Punteggio'),
+               ('label', 'Numero a caso del professore: 100'), ('filler', 'Tavolo di gioco')]:
     # Qt names the image role "graphic".
     richiedi(atteso in coppie or (atteso[0] == 'image' and ('graphic', atteso[1]) in coppie),
              'the game window has no %s "%s"' % atteso)
 senza = [n['ruolo'] for n in nodi if not n['nome'].strip()]
+# Only the layer that holds the painted controls is a mere filler.
+riempitivi = [n['nome'] for n in nodi if n['ruolo'] == 'filler']
+richiedi(riempitivi == ['Tavolo di gioco'], 'fillers: %s' % riempitivi)
 richiedi(not senza, 'unnamed in the game window: %s' % senza)
 print('game window: %d accessible objects, %d unnamed; roles: %s'
       % (len(nodi), len(senza), ', '.join(sorted({n['ruolo'] for n in nodi}))))
