@@ -4,9 +4,6 @@
 #include "etichetta.h"
 #include "etichettaaccessibile.h"
 #include "figuraaccessibile.h"
-#include "forma.h"
-#include "immagine.h"
-#include "linea.h"
 #include "tabellaaccessibile.h"
 
 #include <QAccessible>
@@ -44,8 +41,8 @@ QAccessibleInterface *Fabbrica(const QString &classe, QObject *oggetto)
     return nullptr;
 }
 
-// Standard controls read their name from the widget; the painted ones ask the table
-// themselves, so only the former need it written.
+// Standard controls read their name only from the widget; the painted ones also ask the table
+// themselves, which names the hidden copies that were never polished.
 void Applica(QWidget *w)
 {
     const std::optional<TabellaAccessibile::Voce> voce = TabellaAccessibile::Per(w);
