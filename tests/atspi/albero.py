@@ -126,11 +126,25 @@ if presentazione:
     richiedi(('text', 'Nome del giocatore 1') in nomi, 'the start dialog has no name box "Nome del giocatore 1"')
     richiedi(('radio button', '2 giocatori') in nomi, 'the start dialog has no option "2 giocatori"')
     premi(presentazione, 'OK')
-attendi(1.0)
+    # Actions pass over modality: the game's button waits until the dialog is gone.
+    fine = time.time() + 15
+    while time.time() < fine and cerca_finestra('dialog', 'Cercanum', attesa=0.1):
+        attendi(0.1)
 premi(gioco, 'Nuovo Numero')
-attendi(4.0)  # the announcement types itself out and blinks
 
-messaggio = [n for n in albero(gioco['dest'], gioco['percorso']) if n['descrizione'] == 'Messaggi del gioco']
+
+def area_messaggi():
+    return [n for n in albero(gioco['dest'], gioco['percorso']) if n['descrizione'] == 'Messaggi del gioco']
+
+
+# The announcement types itself out and blinks for a few seconds; its last words end it.
+fine = time.time() + 20
+while time.time() < fine:
+    attendi(0.5)
+    messaggio = area_messaggi()
+    if messaggio and messaggio[0]['nome'].endswith('premi il tasto invio'):
+        break
+attendi(0.5)  # the last changes still on their way
 richiedi(len(messaggio) == 1, 'no message area')
 if messaggio:
     percorso = messaggio[0]['percorso']
