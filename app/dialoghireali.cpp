@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialoghireali.h"
 
+#include "accessibilita.h"
 #include "frmabout.h"
 #include "frmpresent.h"
 
@@ -27,6 +28,7 @@ void CentraSopra(QWidget *dialogo, QWidget *padre)
 Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi)
 {
     frmPresent dialogo(padre, nomi, suoni);
+    Accessibilita::Prepara(&dialogo);
     CentraSopra(&dialogo, padre);
     dialogo.exec();
     return dialogo.Scelta();
@@ -35,6 +37,7 @@ Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi
 void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
 {
     frmAbout dialogo(padre, avvio);
+    Accessibilita::Prepara(&dialogo);
     CentraSopra(&dialogo, padre);
     dialogo.exec();
 }

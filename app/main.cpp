@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessibilita.h"
 #include "caratteri.h"
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     DialoghiReali dialoghi(suoni);
     TerminazioneReale terminazione(suoni);
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
+    Accessibilita::Prepara(&finestra);
     finestra.Form_Load();
     return app.exec();
 }

@@ -12,8 +12,10 @@ void Etichetta::ImpostaTesto(const QString &t)
 {
     if (t == testo)
         return;
+    const QString prima = testo;
     testo = t;
     update();
+    emit TestoCambiato(prima, testo);
 }
 
 void Etichetta::ImpostaColoreTesto(const QColor &c)

@@ -32,6 +32,10 @@ public:
     // A run-time element of a control array: every property of this one, hidden.
     Etichetta *Copia() const;
 
+signals:
+    // Whoever reads the window aloud hears each change of text.
+    void TestoCambiato(const QString &prima, const QString &dopo);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

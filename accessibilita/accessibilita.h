@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+
+class QAccessibleEvent;
+class QObject;
+class QString;
+class QWidget;
+
+// Makes the three windows readable by assistive technology: Italian names and descriptions for
+// every control, interfaces for the game's own painted controls, and word of every change of a
+// label's text (the messages, the verdicts, the scores).
+class Accessibilita
+{
+public:
+    // Names every control of the window now and each one it polishes later (the board's
+    // columns, the balls); installs the interfaces of the painted controls once.
+    static void Prepara(QWidget *finestra);
+
+    // A label went from `prima` to `dopo`: assistive technology hears what was removed and
+    // what was inserted, and the label's new name.
+    static void TestoCambiato(QObject *etichetta, const QString &prima, const QString &dopo);
+
+    // Sees every event sent from here before Qt does (tests; Qt drops them while no assistive
+    // technology listens). Empty to stop.
+    using Osservatore = std::function<void(QAccessibleEvent *)>;
+    static void ImpostaOsservatore(Osservatore osservatore);
+};
