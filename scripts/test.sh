@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test headless (the window tests offscreen, the program's own
-# tests in a private Xvfb).
+# tests in a private Xvfb); then builds the rules' and the windows' tests again with
+# AddressSanitizer and UndefinedBehaviorSanitizer into build-san/ and runs them there.
 set -euo pipefail
 radice="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$radice/scripts/build.sh"
 cd "$radice/build"
 ctest --output-on-failure -j"$(nproc)"
+
+cmake -S "$radice" -B "$radice/build-san" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCERCANUM_SANITIZERS=ON > /dev/null
+cmake --build "$radice/build-san" -j"$(nproc)" --target test_engine test_finestra test_dialoghi
+cd "$radice/build-san"
+ctest --output-on-failure -j"$(nproc)" -L sanitizzati
