@@ -42,7 +42,7 @@ verifica "metainfo launches the desktop entry" grep -q "<launchable type=\"deskt
 verifica "metainfo has a content rating" grep -q '<content_rating type="oars-1.1"' "$meta"
 verifica "metainfo has a screenshot" grep -q '<screenshot type="default">' "$meta"
 
-for licenza in MIT.txt Liberation-1.07.txt GPL-2.0.txt; do
+for licenza in copyright MIT.txt Liberation-1.07.txt GPL-2.0.txt; do
     verifica "licence $licenza installed" test -s "$prefisso/share/doc/cercanum/$licenza"
 done
 

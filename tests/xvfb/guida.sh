@@ -3,7 +3,7 @@
 # tools/schermata.sh; every wait has a time limit.
 
 # Where the game's controls stand in its client area, and their colours.
-readonly BALL_Y=162 BALL_LATO=22 BALL_X0=42 BALL_PASSO=23
+readonly BALL_Y=162 BALL_X0=42 BALL_PASSO=23
 readonly ROSSO_SCURO=C00000 VERDE_SCURO=008000 BLU=0000FF BIANCO=FFFFFF
 readonly CMDNEW="203 98 134 43" TXTINPUT="210 105 120 29" PENSIERO="350 98 44 53"
 readonly CMDINFO="424 329 37 37"
@@ -13,7 +13,7 @@ readonly CMDINFO="424 329 37 37"
 avvia_xvfb() {
     local cartella="$1"
     exec {fd_display}> "$cartella/display"
-    Xvfb -displayfd "$fd_display" -screen 0 1024x768x24 -nolisten tcp -fbdir "$cartella" \
+    Xvfb -displayfd "$fd_display" -screen 0 1024x768x24 -nolisten tcp -noreset -fbdir "$cartella" \
         > "$cartella/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i
@@ -25,6 +25,8 @@ avvia_xvfb() {
     export DISPLAY=":$(head -n1 "$cartella/display")"
     unset QT_QPA_PLATFORM
     SCHERMO="$cartella/Xvfb_screen0"
+    # The pointer is drawn into the screen: from the corner it covers nothing of the game.
+    xdotool mousemove 0 0
 }
 
 # The id of the visible top-level window whose title matches the pattern, within SECONDS.
@@ -35,7 +37,7 @@ attendi_finestra() {
 
 # Waits until no visible window matches the pattern.
 attendi_chiusura() {
-    local modello="$1" secondi="${2:-10}" fine=$((SECONDS + ${2:-10}))
+    local modello="$1" fine=$((SECONDS + ${2:-10}))
     while xdotool search --onlyvisible --name "$modello" > /dev/null 2>&1; do
         ((SECONDS < fine)) || return 1
         sleep 0.05
@@ -145,8 +147,7 @@ pallina_ferma() {
 }
 
 # Types a key with XTEST into the window after giving it the keyboard focus, as a window
-# manager would on a click. (Xvfb puts the pointer back in the middle of the screen whenever an
-# xdotool run ends, so a click moves and clicks in one run.)
+# manager would on a click.
 tasto() {
     local finestra="$1"
     shift
@@ -154,10 +155,11 @@ tasto() {
     xdotool key --delay 30 "$@"
 }
 
-# Clicks the middle of rectangle "X Y W H" of the client area with the first button.
+# Clicks the middle of rectangle "X Y W H" of the client area with the first button, then takes
+# the pointer off the window so that no tooltip covers what the next capture looks at.
 clic() {
     local -a o=($ORIGINE) r=($1)
-    xdotool mousemove $((o[0] + r[0] + r[2] / 2)) $((o[1] + r[1] + r[3] / 2)) click 1
+    xdotool mousemove $((o[0] + r[0] + r[2] / 2)) $((o[1] + r[1] + r[3] / 2)) click 1 mousemove 0 0
 }
 
 scrivi() {
