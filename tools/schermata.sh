@@ -67,5 +67,6 @@ gioca 10 2
 # Let the thinking animation show a number over the gears.
 sleep 1
 mkdir -p "$(dirname "$uscita")"
+# The game window alone, as it draws itself: no pointer, no screen around it.
 xwd -id "$principale" -silent | /usr/bin/convert xwd:- -alpha off "$uscita"
 echo "wrote $uscita"
