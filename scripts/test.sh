@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test headless (the window tests
-# offscreen, the program's own tests in a private Xvfb).
+# offscreen, the program's own tests in a private Xvfb); then builds the rules', the windows' and
+# the sound's tests again with AddressSanitizer and UndefinedBehaviorSanitizer into build-san/ and
+# runs them there.
 set -euo pipefail
 radice="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$radice/scripts/build.sh" -DCERCANUM_AVVISI_ERRORI=ON
 cd "$radice/build"
 ctest --output-on-failure -j"$(nproc)"
+
+cmake -S "$radice" -B "$radice/build-san" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCERCANUM_SANITIZERS=ON \
+    -DCERCANUM_AVVISI_ERRORI=ON -DCERCANUM_BANCHI=OFF > /dev/null
+cmake --build "$radice/build-san" -j"$(nproc)" \
+    --target test_engine test_finestra test_aspetto test_tastiera test_dialoghi test_suoni test_audio
+cd "$radice/build-san"
+ctest --output-on-failure -j"$(nproc)" -L sanitizzati

@@ -109,7 +109,8 @@ template <typename Byte>
 Campioni DaByte(const std::vector<Byte> &b)
 {
     Campioni c(b.size() / 2);
-    std::memcpy(c.data(), b.data(), c.size() * 2);
+    if (!c.empty()) // an empty vector's data() may be null, which memcpy must never get
+        std::memcpy(c.data(), b.data(), c.size() * 2);
     return c;
 }
 

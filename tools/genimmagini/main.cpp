@@ -4,9 +4,11 @@
 #include "catalogo.h"
 #include "elabora.h"
 #include "foglio.h"
+#include "iconadesktop.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -34,6 +36,13 @@ int ScriviTutto(const QString &radice)
             return 1;
         if (!e.doppia.save(cartella.filePath(f.nome + QStringLiteral("@2x.png")), "PNG")) {
             std::fprintf(stderr, "cannot write %s@2x.png\n", qPrintable(f.nome));
+            return 1;
+        }
+    }
+    for (const int lato : kLatiIconaDesktop) {
+        const QString percorso = radice + QLatin1Char('/') + PercorsoIconaDesktop(lato);
+        if (!QDir().mkpath(QFileInfo(percorso).path()) || !IconaDesktop(lato).save(percorso, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
             return 1;
         }
     }

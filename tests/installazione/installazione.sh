@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a desktop, a software centre and a
+# Debian system get from it; then builds the .deb and checks its contents and dependencies.
+# installazione.sh BUILD_DIR
+set -uo pipefail
+costruzione="$1"
+id=org.example.Cercanum
+lavoro="$(mktemp -d)"
+trap 'rm -rf "$lavoro"' EXIT
+prefisso="$lavoro/usr"
+passati=0
+falliti=0
+ok() { echo "ok: $*"; passati=$((passati + 1)); }
+ko() { echo "FAIL: $*"; falliti=$((falliti + 1)); }
+verifica() { local cosa="$1"; shift; if "$@"; then ok "$cosa"; else ko "$cosa"; fi; }
+
+if ! cmake --install "$costruzione" --prefix "$prefisso" > "$lavoro/install.log" 2>&1; then
+    cat "$lavoro/install.log"; echo "FAIL: cmake --install"; exit 1
+fi
+
+voce="$prefisso/share/applications/$id.desktop"
+meta="$prefisso/share/metainfo/$id.metainfo.xml"
+verifica "executable installed" test -x "$prefisso/bin/cercanum"
+verifica "desktop entry valid" desktop-file-validate "$voce"
+chiave() { sed -n "s/^$1=//p" "$voce"; }
+verifica "entry starts the installed program" test -x "$prefisso/bin/$(chiave Exec)"
+verifica "entry has an Italian comment" grep -q '^Comment=Indovina' "$voce"
+verifica "entry is filed under education and children's games" \
+    test "$(chiave Categories)" = "Education;Game;KidsGame;"
+verifica "entry names the icon by the application id" test "$(chiave Icon)" = "$id"
+
+for lato in 32 48 64 128; do
+    icona="$prefisso/share/icons/hicolor/${lato}x${lato}/apps/$id.png"
+    verifica "icon ${lato}x${lato} is a PNG of that size" \
+        test "$(identify -format '%m %wx%h' "$icona" 2>/dev/null)" = "PNG ${lato}x${lato}"
+done
+verifica "no other icon formats in the theme" \
+    test -z "$(find "$prefisso/share/icons" -type f ! -name "$id.png")"
+
+verifica "metainfo valid" appstreamcli validate --no-net "$meta"
+verifica "metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$meta"
+verifica "metainfo has a content rating" grep -q '<content_rating type="oars-1.1"' "$meta"
+verifica "metainfo has a screenshot" grep -q '<screenshot type="default">' "$meta"
+
+for licenza in copyright MIT.txt Liberation-1.07.txt GPL-2.0.txt; do
+    verifica "licence $licenza installed" test -s "$prefisso/share/doc/cercanum/$licenza"
+done
+
+# The package: files under /usr as installed above, dependencies found by dpkg-shlibdeps.
+if ! (cd "$lavoro" && cpack -B "$lavoro/pacchetto" --config "$costruzione/CPackConfig.cmake") \
+        > "$lavoro/cpack.log" 2>&1; then
+    cat "$lavoro/cpack.log"; ko "cpack builds the package"
+else
+    deb=("$lavoro"/pacchetto/cercanum_*.deb)
+    verifica "cpack builds one package" test -f "${deb[0]}"
+    dipendenze="$(dpkg-deb -f "${deb[0]}" Depends)"
+    echo "Depends: $dipendenze"
+    for libreria in libqt6widgets6 libqt6network6 libsdl2-2.0-0 libc6; do
+        verifica "package depends on $libreria" grep -q "$libreria" <<< "$dipendenze"
+    done
+    dpkg-deb -c "${deb[0]}" | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$' | sort > "$lavoro/nel-pacchetto"
+    (cd "$lavoro" && find usr -type f -o -type l) | sed 's|^|/|' | sort > "$lavoro/installati"
+    verifica "package holds exactly the installed files" diff "$lavoro/installati" "$lavoro/nel-pacchetto"
+fi
+
+echo "$passati passed, $falliti failed"
+[[ $falliti -eq 0 ]]
