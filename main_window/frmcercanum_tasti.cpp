@@ -97,7 +97,9 @@ void frmCercanum::txtInput_KeyPress(int &codice)
         lblMessaggio->ImpostaTesto({});
     else
         codice = 1;
-    if (partita.NumRisposte() == 0) {
+    // Only during a number: the Enter that ends a game may have started the next one by now, and
+    // its reminder would still name the last game's player and range.
+    if (partita.NumRisposte() == 0 && !cmdNew->isVisible()) {
         lblInfoTemp->show();
         imgIndice->show();
     }

@@ -322,6 +322,8 @@ void TestFinestra::fineGioco_siRicominciaNoTermina()
         QCOMPARE(f.Stato().NumGiocati(), Intero(0));
         QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
         QVERIFY(E(f, QStringLiteral("lblNome(1)"))->isVisible());
+        QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
+        QVERIFY(!I(f, QStringLiteral("imgIndice"))->isVisible());
     }
 }
 
