@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-// The game's fonts: Liberation Sans, embedded, stands in for both faces the game was drawn with.
+// The game's fonts: Liberation Sans, embedded, for both of its faces (a sans serif and an Arial-like one).
 class Caratteri
 {
 public:

@@ -37,7 +37,7 @@ void Pulsante::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Sfondo());
     qDrawWinButton(&p, rect(), palette(), premuto);
 
-    const int spinta = premuto ? 1 : 0; // pressed buttons shift their content, as they always did
+    const int spinta = premuto ? 1 : 0; // a pressed button shifts its content by a pixel
     const QSize lato = figura.isNull() ? QSize() : figura.deviceIndependentSize().toSize();
     const QFontMetrics fm(font());
     const int altezzaTesto = text().isEmpty() ? 0 : fm.height();

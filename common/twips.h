@@ -3,7 +3,7 @@
 
 #include <QRect>
 
-// The start dialog and the information window were drawn in twips; every position of theirs
+// The start dialog and the information window are laid out in twips; every position of theirs
 // becomes pixels here and nowhere else.
 namespace Twips {
 

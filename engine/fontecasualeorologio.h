@@ -3,7 +3,7 @@
 
 #include "fontecasuale.h"
 
-// Reseeds from the high-resolution clock before every draw, as the game always has.
+// Reseeds from the high-resolution clock before every draw.
 class FonteCasualeOrologio final : public FonteCasuale
 {
 public:

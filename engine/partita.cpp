@@ -60,7 +60,7 @@ void Partita::CambiaTurno()
 
 Intero Partita::NumeroCasuale(float r, Intero massimo)
 {
-    // Single precision throughout, as the draw has always been made.
+    // Single precision throughout: the value drawn depends on it.
     const float v = r * static_cast<float>(massimo) + 1.0f;
     return static_cast<Intero>(std::floor(v));
 }

@@ -5,7 +5,7 @@
 
 #include "twips.h"
 
-// Where everything of the information window stands and how it looks, in twips as it was drawn.
+// Where everything of the information window stands and how it looks, in twips.
 namespace DisposizioneAbout {
 
 using Twips::Rett;

@@ -83,7 +83,7 @@ private:
 
     QPixmap sfondo; // the painted background, kept for every repaint
 
-    // Controls, by the names the game has always used.
+    // Controls, by the names the game gives them.
     QWidget *strato = nullptr; // holds every windowless control, beneath the windowed ones
     Pulsante *cmdNew = nullptr;
     QLineEdit *txtInput = nullptr;

@@ -217,7 +217,7 @@ void Tabellone::MostraEntrambiBimbi()
 Intero Tabellone::CalcolaPunteggio(const Risultato &r)
 {
     std::vector<Etichetta *> &celle = r.colonna == 0 ? lblPunteggio : lblPunteggio1;
-    // A cell that is not there is skipped, as every failure here always was.
+    // A cell that is not there is skipped; nothing here may stop the scoring.
     if (r.cella >= 0 && r.cella < static_cast<int>(celle.size()))
         celle[r.cella]->ImpostaTesto(QString::number(r.punteggio));
     lblPuntiRealizzati->ImpostaTesto(QString::number(r.punteggio) + Testi::Acapo + Testi::Punti);

@@ -5,7 +5,7 @@
 
 #include "twips.h"
 
-// Where everything of the start dialog stands and how it looks, in twips as it was drawn.
+// Where everything of the start dialog stands and how it looks, in twips.
 // Controls inside Frame1 are measured from the frame's corner.
 namespace DisposizionePresent {
 
