@@ -20,4 +20,9 @@ public:
     // The same colour whether the widget is active, inactive or disabled, as the game's
     // controls keep their colours when disabled.
     static void Imposta(QWidget *w, QPalette::ColorRole ruolo, const QColor &c);
+    // One palette object per distinct set of colours, to draw with. Styles cache their drawings
+    // under the palette's identity (cacheKey), not its colours, and a widget gets a new identity
+    // at every setPalette: drawn with its own palette, a flashing button filled the pixmap cache
+    // with copies of the same two bevels, ~250 kB a game until the cache's 10 MB were reached.
+    static const QPalette &Condivisa(const QPalette &p);
 };

@@ -34,6 +34,7 @@ void Pulsante::paintEvent(QPaintEvent *)
     initStyleOption(&opt);
     opt.text.clear();
     opt.icon = QIcon();
+    opt.palette = Tavolozza::Condivisa(opt.palette);
     style()->drawControl(QStyle::CE_PushButtonBevel, &opt, &p, this);
 
     const int spinta = isDown() ? 1 : 0; // pressed buttons shift their content, as they always did
