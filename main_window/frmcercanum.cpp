@@ -17,6 +17,7 @@
 #include "orologio.h"
 #include "pulsante.h"
 #include "punteggio.h"
+#include "scivolata.h"
 #include "tavolozza.h"
 #include "tempi.h"
 #include "terminazione.h"
@@ -791,11 +792,7 @@ void frmCercanum::AppendBall(Intero n, Intero risposta)
 
     const QLine filo = linBall->Estremi();
     const int arrivo = k == 0 ? filo.x1() : shpBall[k - 1]->width() + shpBall[k - 1]->x() + 1;
-    for (int x = filo.x2(); x >= arrivo; --x) {
-        palla->move(x, palla->y());
-        QCoreApplication::processEvents();
-        servizi.orologio.Attendi(Tempi::PassoPallina);
-    }
+    Scivolata(servizi.orologio).Esegui(palla, filo.x2(), arrivo);
 
     Etichetta *didascalia = lblBall[k];
     didascalia->move(palla->x() + 2, didascalia->y());
