@@ -10,9 +10,7 @@
 #include "linea.h"
 #include "orologio.h"
 #include "partita.h"
-#include "tempi.h"
-
-#include <QCoreApplication>
+#include "scivolata.h"
 
 namespace D = Disposizione;
 
@@ -99,11 +97,7 @@ void PistaPalline::AppendBall(Intero n, Intero risposta, Intero segreto)
 
     const QLine filo = linBall->Estremi();
     const int arrivo = k == 0 ? filo.x1() : shpBall[k - 1]->width() + shpBall[k - 1]->x() + 1;
-    for (int x = filo.x2(); x >= arrivo; --x) {
-        palla->move(x, palla->y());
-        QCoreApplication::processEvents();
-        orologio.Attendi(Tempi::PassoPallina);
-    }
+    Scivolata(orologio).Esegui(palla, filo.x2(), arrivo);
 
     Etichetta *didascalia = lblBall[k];
     didascalia->move(palla->x() + 2, didascalia->y());

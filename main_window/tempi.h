@@ -10,6 +10,9 @@ inline constexpr int Lampeggio = 200;       // per blink step
 inline constexpr int PassiLampo = 10;       // red flash of a control
 inline constexpr int Lampo = 100;
 inline constexpr int Pensiero = 750;        // thinking animation tick
-// The ball glides one pixel per event pass; without a pause a fast machine makes it invisible.
-inline constexpr int PassoPallina = 1;
+// The ball glides at one speed on every machine: 469 px, the whole wire, in 469 ms.
+inline constexpr int PallinaPixelAlSecondo = 1000;
+// Frames of the glide when the screen does not tell its refresh rate (or tells nonsense).
+inline constexpr int QuadriAlSecondo = 60;
+inline constexpr int QuadriAlSecondoMassimi = 240;
 } // namespace Tempi

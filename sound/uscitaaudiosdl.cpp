@@ -12,10 +12,23 @@ struct LiberaWav
     void operator()(Uint8 *campioni) const { SDL_FreeWAV(campioni); }
 };
 
+constexpr int BytePerCampione = 2;
+
+// How long `byte` of queued sound play, plus one device buffer, so the last one is out too.
+int DurataMs(std::uint32_t byte)
+{
+    const auto frequenza = std::uint64_t(UscitaAudioSdl::Frequenza);
+    return int(std::uint64_t(byte) * 1000 / (frequenza * BytePerCampione)
+               + std::uint64_t(UscitaAudioSdl::CampioniPerBuffer) * 1000 / frequenza + 1);
+}
+
 } // namespace
 
 UscitaAudioSdl::UscitaAudioSdl()
 {
+    fineCoda.setSingleShot(true);
+    QObject::connect(&fineCoda, &QTimer::timeout, &fineCoda, [this] { ControllaCoda(); });
+
     // Without this SDL swallows SIGTERM and the desktop cannot stop the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Exact sample counts: keep the final partial ADPCM block and honour the "fact" count.
@@ -33,9 +46,10 @@ UscitaAudioSdl::UscitaAudioSdl()
         return;
     }
     // A negative count means the driver cannot list its devices; a default device that opens counts.
-    const bool aperto = ApriDispositivo();
-    if (numDispositivi < 0)
-        numDispositivi = aperto ? 1 : 0;
+    if (numDispositivi < 0) {
+        numDispositivi = ApriDispositivo() ? 1 : 0;
+        Sospendi();
+    }
 }
 
 UscitaAudioSdl::~UscitaAudioSdl()
@@ -96,10 +110,15 @@ std::vector<std::uint8_t> UscitaAudioSdl::Decodifica(const QByteArray &immagine)
 
 void UscitaAudioSdl::Riproduci(Intero, const QByteArray &immagine)
 {
-    if (!sottosistemaAttivo || (dispositivo == 0 && !ApriDispositivo()))
+    if (!sottosistemaAttivo)
         return;
     // Decoded before taking the lock, so the old sound plays on meanwhile.
     const std::vector<std::uint8_t> campioni = Decodifica(immagine);
+    if (dispositivo == 0) {
+        AttendiChiusura();
+        if (campioni.empty() || !ApriDispositivo())
+            return;
+    }
     // Under one lock the audio thread cannot slip a buffer of the old sound in between, and a sound
     // that cannot be played still silences the one before it.
     SDL_LockAudioDevice(dispositivo);
@@ -107,10 +126,47 @@ void UscitaAudioSdl::Riproduci(Intero, const QByteArray &immagine)
     if (!campioni.empty())
         SDL_QueueAudio(dispositivo, campioni.data(), static_cast<Uint32>(campioni.size()));
     SDL_UnlockAudioDevice(dispositivo);
+    fineCoda.start(DurataMs(static_cast<std::uint32_t>(campioni.size())));
+}
+
+void UscitaAudioSdl::ControllaCoda()
+{
+    if (dispositivo == 0)
+        return;
+    const std::uint32_t rimasti = SDL_GetQueuedAudioSize(dispositivo);
+    if (rimasti > 0)
+        fineCoda.start(DurataMs(rimasti)); // a newer sound took the queue meanwhile
+    else
+        Sospendi();
+}
+
+void UscitaAudioSdl::Sospendi()
+{
+    fineCoda.stop();
+    if (dispositivo == 0)
+        return;
+    AttendiChiusura();
+    const SDL_AudioDeviceID id = dispositivo;
+    dispositivo = 0;
+    // The UI thread makes no SDL call until this is joined.
+    chiusura = std::thread([id] { SDL_CloseAudioDevice(id); });
+}
+
+void UscitaAudioSdl::AttendiChiusura()
+{
+    if (chiusura.joinable())
+        chiusura.join();
+}
+
+bool UscitaAudioSdl::Sospeso() const
+{
+    return dispositivo == 0;
 }
 
 void UscitaAudioSdl::Ferma()
 {
+    fineCoda.stop();
+    AttendiChiusura();
     if (dispositivo != 0) {
         SDL_ClearQueuedAudio(dispositivo);
         SDL_CloseAudioDevice(dispositivo);

@@ -3,7 +3,10 @@
 
 #include "uscitaaudio.h"
 
+#include <QTimer>
+
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 // Plays sound images through SDL2's audio queue. One device is opened once at a fixed format, so a
@@ -30,11 +33,19 @@ public:
     std::vector<std::uint8_t> Decodifica(const QByteArray &immagine) const;
     // Bytes queued and not yet handed to the device: lets the latency bench see the hand-off.
     std::uint32_t ByteInAttesa() const;
+    // No device is open: nothing plays and nothing of ours wakes the process.
+    bool Sospeso() const;
 
 private:
     bool ApriDispositivo();
+    // Once the queue is dry (looked at when the queued sound should have ended), the device goes.
+    void ControllaCoda();
+    void Sospendi();
+    void AttendiChiusura();
 
     bool sottosistemaAttivo = false;
     int numDispositivi = 0;
     std::uint32_t dispositivo = 0; // SDL_AudioDeviceID; 0 while closed
+    QTimer fineCoda;
+    std::thread chiusura;
 };

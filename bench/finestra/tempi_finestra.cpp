@@ -22,6 +22,7 @@ struct OrologioMisto final : Orologio
 {
     OrologioReale reale;
     void Attendi(int ms) override { reale.Attendi(ms); }
+    std::int64_t Adesso() override { return reale.Adesso(); }
 };
 
 double Mediana(std::vector<double> v)

@@ -4,6 +4,8 @@
 #include "uscitaaudiosdl.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -176,8 +178,33 @@ protected:
         });
     }
 
+    // Runs the event loop, where the device is closed once its queue is dry, until `condizione`.
+    static bool Finche(const std::function<bool()> &condizione, std::chrono::milliseconds entro = 5s)
+    {
+        const auto limite = std::chrono::steady_clock::now() + entro;
+        while (!condizione()) {
+            if (std::chrono::steady_clock::now() >= limite)
+                return false;
+            QCoreApplication::processEvents();
+            std::this_thread::sleep_for(5ms);
+        }
+        return true;
+    }
+
     std::string file;
 };
+
+// SDL's audio threads of this process: while one runs it wakes us every device buffer.
+int ThreadAudio()
+{
+    int n = 0;
+    for (const QString &t : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(t));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("SDLAudio"))
+            ++n;
+    }
+    return n;
+}
 
 TEST_F(DiscoAudio, UnSuonoArrivaAlDispositivoIntero)
 {
@@ -256,6 +283,57 @@ TEST_F(DiscoAudio, FermaDueVolteEPoiRiproduciNonFannoNulla)
     EXPECT_TRUE(Udibile(Scritti()).empty());
 }
 
+TEST_F(DiscoAudio, InSilenzioIlDispositivoSiChiudeEAllaRichiestaRiapre)
+{
+    const Campioni a = Dente(3000, 1);
+    const Campioni b = Dente(4000, -1);
+    UscitaAudioSdl uscita;
+    EXPECT_TRUE(uscita.Sospeso()); // nothing asked yet: nothing open
+    EXPECT_EQ(ThreadAudio(), 0);
+    uscita.Riproduci(101, ImmaginePcm(a));
+    EXPECT_FALSE(uscita.Sospeso());
+    EXPECT_TRUE(Finche([] { return ThreadAudio() == 1; }, 1s)); // the thread names itself
+    ASSERT_TRUE(Finche([&] { return uscita.Sospeso(); }));
+    // Asked again at once, while the old device may still be closing.
+    uscita.Riproduci(102, ImmaginePcm(b));
+    EXPECT_FALSE(uscita.Sospeso());
+    ASSERT_TRUE(Finche([&] { return uscita.Sospeso(); }));
+    ASSERT_TRUE(Finche([] { return ThreadAudio() == 0; }, 1s));
+    // The disk driver starts its file afresh at each opening: the second sound, whole.
+    EXPECT_TRUE(Uguali(Udibile(Scritti()), b));
+
+    uscita.Riproduci(101, ImmaginePcm(a));
+    ASSERT_TRUE(AttendiFine());
+    uscita.Ferma();
+    EXPECT_TRUE(Uguali(Udibile(Scritti()), a));
+}
+
+TEST_F(DiscoAudio, UnSuonoCheNeSostituisceUnAltroNonVieneChiusoAMeta)
+{
+    // The first sound's end is looked at while the second plays: that must not close the device.
+    const Campioni a = Dente(UscitaAudioSdl::Frequenza / 5, 1);
+    const Campioni b = Dente(UscitaAudioSdl::Frequenza, -1);
+    UscitaAudioSdl uscita;
+    uscita.Riproduci(101, ImmaginePcm(a));
+    ASSERT_TRUE(AttendiInizio());
+    uscita.Riproduci(102, ImmaginePcm(b));
+    Finche([] { return false; }, 500ms);
+    EXPECT_FALSE(uscita.Sospeso());
+    ASSERT_TRUE(Finche([&] { return uscita.Sospeso(); }));
+    uscita.Ferma();
+    const Campioni udito = Udibile(Scritti());
+    ASSERT_GE(udito.size(), b.size());
+    EXPECT_TRUE(Uguali(Campioni(udito.end() - b.size(), udito.end()), b));
+}
+
+TEST_F(DiscoAudio, UnImmagineIllegibileNonApreIlDispositivo)
+{
+    UscitaAudioSdl uscita;
+    uscita.Riproduci(101, QByteArray(3000, '\x5a'));
+    EXPECT_TRUE(uscita.Sospeso());
+    EXPECT_EQ(ThreadAudio(), 0);
+}
+
 TEST(DriverAssente, NessunDispositivoENessunSuono)
 {
     ::setenv("SDL_AUDIODRIVER", "nessuno", 1);
@@ -310,3 +388,11 @@ TEST_F(CampioniInCoda, OgniSuonoDelGiocoHaLaSuaDurata)
 }
 
 } // namespace
+
+int main(int argc, char *argv[])
+{
+    // The device is closed from the event loop once its queue is dry.
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

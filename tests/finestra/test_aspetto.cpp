@@ -153,9 +153,8 @@ void TestAspetto::pallina_planataEArrivo()
         Rispondi(f, QString::fromLatin1(casi[k].risposta));
         QVERIFY(!xs.empty());
         QCOMPARE(xs.front(), 511);
-        QCOMPARE(xs.back(), casi[k].arrivo);
         for (std::size_t i = 1; i < xs.size(); ++i)
-            QVERIFY(xs[i] <= xs[i - 1]);
+            QVERIFY(xs[i] <= xs[i - 1] && xs[i] >= casi[k].arrivo);
         QVERIFY(!didascaliaDurante);
         QVERIFY(!filoSopra);
         QCOMPARE(palla->pos(), QPoint(casi[k].arrivo, 162));
