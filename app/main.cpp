@@ -8,11 +8,13 @@
 #include "istanzaunica.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
+#include "stilecondiviso.h"
 #include "terminazionereale.h"
 #include "uscitaaudiosdl.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QStyleFactory>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -26,7 +28,7 @@ int main(int argc, char *argv[])
     QTranslator traduzione;
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new StileCondiviso(QStyleFactory::create(QStringLiteral("Fusion"))));
     Caratteri::Registra();
     QApplication::setWindowIcon(Immagini::Carica(QStringLiteral("domanda_gialla.ico")));
 

@@ -25,6 +25,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -362,7 +363,8 @@ int main(int argc, char *argv[])
         return 1;
     FinestraGioco = w;
     std::this_thread::sleep_for(1500ms); // the information window is up
-    Osservatore o(d, w);
+    auto osservatore = std::make_unique<Osservatore>(d, w);
+    Osservatore &o = *osservatore;
     o.Avvia();
     std::printf("context switches a second (all threads):\n");
     std::printf("  information window open at start-up: %.1f\n", ContestiAlSecondo(p, 5s));
@@ -401,7 +403,7 @@ int main(int argc, char *argv[])
         buchi.push_back(*std::max_element(g.begin(), g.end()));
     }
     std::printf("  thinking, after the first answer (ticks silent): %.1f\n", ContestiAlSecondo(p, 5s));
-    o.Ferma();
+    osservatore.reset(); // before the display goes
 
     std::printf("pixels as seen on the screen (ms):\n");
     std::printf("  flash steps of \"Nuovo Numero\": %s\n", Elenco(lampo).c_str());

@@ -2,10 +2,12 @@
 // Palettes and the style's pixmap cache: a control that changes colour over and over must be
 // drawn under as many palette identities as it has colours, or the cache fills with copies.
 #include "pulsante.h"
+#include "stilecondiviso.h"
 #include "tavolozza.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPushButton>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -21,10 +23,15 @@ class StileSpia : public QProxyStyle
 {
 public:
     StileSpia() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    // Only the palette the bevel is finally drawn with counts.
+    void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+    {
+        if (e == PE_PanelButtonCommand)
+            chiavi.insert(o->palette.cacheKey());
+        QProxyStyle::drawPrimitive(e, o, p, w);
+    }
     void drawControl(ControlElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
     {
-        if (e == CE_PushButtonBevel)
-            chiavi.insert(o->palette.cacheKey());
         QProxyStyle::drawControl(e, o, p, w);
     }
     mutable std::set<qint64> chiavi;
@@ -63,6 +70,22 @@ TEST(Tavolozza, UnPulsanteCheLampeggiaUsaDueTavolozze)
         pulsante.render(&immagine);
     }
     EXPECT_EQ(stile.chiavi.size(), 2u);
+}
+
+TEST(Tavolozza, LoStileDisegnaIPulsantiConTavolozzeCondivise)
+{
+    // Plain buttons, as the dialogs have, built afresh at every opening with their colours.
+    auto *spia = new StileSpia;
+    StileCondiviso stile(spia); // owns the spy
+    QImage immagine(75, 23, QImage::Format_ARGB32);
+    for (int apertura = 0; apertura < 10; ++apertura) {
+        QPushButton pulsante;
+        pulsante.setStyle(&stile);
+        pulsante.resize(immagine.size());
+        Tavolozza::Imposta(&pulsante, QPalette::Button, QColor(255, 255, 192));
+        pulsante.render(&immagine);
+    }
+    EXPECT_EQ(spia->chiavi.size(), 1u);
 }
 
 } // namespace
