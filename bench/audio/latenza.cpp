@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -88,6 +89,20 @@ std::vector<Suono> SuoniDelGioco()
     return suoni;
 }
 
+// One request, timed until the audio thread has taken the first buffer of it; none within 1 s
+// counts as lost.
+std::optional<double> PrimoBuffer(UscitaAudioSdl &uscita, const Suono &suono, std::uint32_t inCoda)
+{
+    const auto t0 = Orologio::now();
+    uscita.Riproduci(Intero(suono.id), suono.immagine);
+    while (uscita.ByteInAttesa() >= inCoda && Orologio::now() - t0 < 1s)
+        std::this_thread::sleep_for(50us);
+    const auto t1 = Orologio::now();
+    if (t1 - t0 >= 1s)
+        return std::nullopt;
+    return Millisecondi(t1 - t0);
+}
+
 // From the request to the moment the audio thread takes the first buffer of the new sound.
 // Requests land at random moments of the device period, as a timer tick or a key press would.
 void MisuraConsegna(UscitaAudioSdl &uscita, const Suono &suono, int ripetizioni)
@@ -99,15 +114,10 @@ void MisuraConsegna(UscitaAudioSdl &uscita, const Suono &suono, int ripetizioni)
     int perse = 0;
     for (int i = 0; i < ripetizioni; ++i) {
         std::this_thread::sleep_for(std::chrono::microseconds(attesaUs(caso)));
-        const auto t0 = Orologio::now();
-        uscita.Riproduci(Intero(suono.id), suono.immagine);
-        while (uscita.ByteInAttesa() >= inCoda && Orologio::now() - t0 < 1s)
-            std::this_thread::sleep_for(50us);
-        const auto t1 = Orologio::now();
-        if (t1 - t0 >= 1s)
-            ++perse;
+        if (const std::optional<double> t = PrimoBuffer(uscita, suono, inCoda))
+            ms.push_back(*t);
         else
-            ms.push_back(Millisecondi(t1 - t0));
+            ++perse;
     }
     char titolo[64];
     std::snprintf(titolo, sizeof titolo, "request -> first buffer (id %d)", suono.id);
@@ -129,15 +139,10 @@ void MisuraRipresa(UscitaAudioSdl &uscita, const Suono &suono, int ripetizioni)
             std::this_thread::sleep_for(1ms);
         }
         std::this_thread::sleep_for(100ms); // the old device has finished closing
-        const auto t0 = Orologio::now();
-        uscita.Riproduci(Intero(suono.id), suono.immagine);
-        while (uscita.ByteInAttesa() >= inCoda && Orologio::now() - t0 < 1s)
-            std::this_thread::sleep_for(50us);
-        const auto t1 = Orologio::now();
-        if (t1 - t0 >= 1s)
-            ++perse;
+        if (const std::optional<double> t = PrimoBuffer(uscita, suono, inCoda))
+            ms.push_back(*t);
         else
-            ms.push_back(Millisecondi(t1 - t0));
+            ++perse;
         uscita.Riproduci(Intero(suono.id), QByteArray()); // silence at once: the queue runs dry
     }
     char titolo[64];

@@ -3,6 +3,7 @@
 // events when a label changes, and a whole game played from the keyboard alone.
 #include "accessibilita.h"
 #include "banco.h"
+#include "cerca.h"
 #include "dialoghireali.h"
 #include "etichetta.h"
 #include "frmabout.h"
@@ -104,21 +105,6 @@ frmCercanum &Avvia(Banco &b, Banco::Scelta scelta = {})
     return b.Avvia(scelta);
 }
 
-Etichetta *E(frmCercanum &f, const char *nome) { return f.findChild<Etichetta *>(QString::fromLatin1(nome)); }
-
-void NuovoNumero(Banco &b, int segreto)
-{
-    b.caso.valori = {PerSegreto(segreto, b.finestra->Stato().NumMax())};
-    QTest::mouseClick(b.finestra->findChild<QPushButton *>(QStringLiteral("cmdNew")), Qt::LeftButton);
-}
-
-void Rispondi(frmCercanum &f, const QString &testo)
-{
-    auto *casella = f.findChild<QLineEdit *>(QStringLiteral("txtInput"));
-    QTest::keyClicks(casella, testo);
-    QTest::keyClick(casella, Qt::Key_Return);
-}
-
 // Acts on each modal window as it opens, in turn, from a 5 ms poll.
 class Sonda
 {
@@ -151,6 +137,8 @@ void Tasto(QWidget *w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
 }
 
 } // namespace
+
+using namespace Cerca;
 
 class TestAccessibilita : public QObject
 {
