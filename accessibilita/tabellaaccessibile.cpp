@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tabellaaccessibile.h"
 
-#include <QRegularExpression>
 #include <QWidget>
-
-#include <vector>
 
 namespace {
 
@@ -12,7 +9,7 @@ namespace {
 struct Riga
 {
     const char *finestra;
-    const char *controllo; // a regular expression matched against the whole object name
+    const char *controllo; // the whole object name; "#" stands for an array index
     const char *nome;
     const char *descrizione;
     bool testoComeNome = false;
@@ -33,49 +30,49 @@ constexpr Riga Righe[] = {
     {"frmCercanum", "Label1", "Riquadro della risposta", ""},
     {"frmCercanum", "lblAnimazNumeri", "Numero a caso del professore", "Cambia mentre il professore pensa"},
     {"frmCercanum", "lblPuntiRealizzati", "Punti di questo numero", ""},
-    {"frmCercanum", "lblNumRisp\\(0\\)", "Risposte date", ""},
-    {"frmCercanum", "lblNumRisp\\(1\\)", "Risposte rimaste", ""},
-    {"frmCercanum", "lblBall\\((\\d+)\\)", "Risposta {n}", "Il numero scritto sulla pallina"},
-    {"frmCercanum", "shpBall\\((\\d+)\\)", "Pallina della risposta {n}",
+    {"frmCercanum", "lblNumRisp(0)", "Risposte date", ""},
+    {"frmCercanum", "lblNumRisp(1)", "Risposte rimaste", ""},
+    {"frmCercanum", "lblBall(#)", "Risposta {n}", "Il numero scritto sulla pallina"},
+    {"frmCercanum", "shpBall(#)", "Pallina della risposta {n}",
      "Rossa se il numero era troppo grande, verde se troppo piccolo, blu se giusto"},
     {"frmCercanum", "Shape4", "Pallina grigia delle risposte date", ""},
     {"frmCercanum", "Shape3", "Pallina grigia delle risposte rimaste", ""},
     {"frmCercanum", "linBall", "Filo delle palline", ""},
-    {"frmCercanum", "lblNome\\((\\d)\\)", "Nome del giocatore {n}", ""},
-    {"frmCercanum", "lblNumGioco\\((\\d+)\\)", "Colonna {n}, giocatore 1", "Numero del gioco"},
-    {"frmCercanum", "lblNumGioco1\\((\\d+)\\)", "Colonna {n}, giocatore 2", "Numero del gioco"},
-    {"frmCercanum", "lblPunteggio\\((\\d+)\\)", "Numero {n}, giocatore 1", "Punti del numero"},
-    {"frmCercanum", "lblPunteggio1\\((\\d+)\\)", "Numero {n}, giocatore 2", "Punti del numero"},
-    {"frmCercanum", "lblEtic\\((\\d)\\)", "Intestazione del punteggio, giocatore {n}", ""},
-    {"frmCercanum", "lblPunti\\((\\d)\\)", "Media, giocatore {n}", "Punteggio complessivo"},
+    {"frmCercanum", "lblNome(#)", "Nome del giocatore {n}", ""},
+    {"frmCercanum", "lblNumGioco(#)", "Colonna {n}, giocatore 1", "Numero del gioco"},
+    {"frmCercanum", "lblNumGioco1(#)", "Colonna {n}, giocatore 2", "Numero del gioco"},
+    {"frmCercanum", "lblPunteggio(#)", "Numero {n}, giocatore 1", "Punti del numero"},
+    {"frmCercanum", "lblPunteggio1(#)", "Numero {n}, giocatore 2", "Punti del numero"},
+    {"frmCercanum", "lblEtic(#)", "Intestazione del punteggio, giocatore {n}", ""},
+    {"frmCercanum", "lblPunti(#)", "Media, giocatore {n}", "Punteggio complessivo"},
     {"frmCercanum", "imgTitolo", "Titolo: Cercanum", ""},
-    {"frmCercanum", "imgSmileForm\\(0\\)", "Maestro contento", ""},
-    {"frmCercanum", "imgSmileForm\\(1\\)", "Maestro arrabbiato", ""},
-    {"frmCercanum", "imgSmileForm\\(2\\)", "Punto interrogativo rosso", ""},
-    {"frmCercanum", "imgSmileForm\\(3\\)", "Punto interrogativo giallo", ""},
-    {"frmCercanum", "imgSmile\\(0\\)", "Faccina che ride", ""},
-    {"frmCercanum", "imgSmile\\(1\\)", "Faccina sorridente", ""},
-    {"frmCercanum", "imgSmile\\(2\\)", "Faccina seria", ""},
-    {"frmCercanum", "imgSmile\\(3\\)", "Faccina a bocca spalancata", ""},
-    {"frmCercanum", "imgSmile\\(4\\)", "Faccina un po' triste", ""},
-    {"frmCercanum", "imgSmile\\(5\\)", "Faccina triste", ""},
-    {"frmCercanum", "imgSmile\\(6\\)", "Faccina arrabbiata", ""},
-    {"frmCercanum", "imgSmile\\(7\\)", "Faccina con la lingua fuori", ""},
-    {"frmCercanum", "imgSmile\\(8\\)", "Faccina con un gran sorriso", ""},
+    {"frmCercanum", "imgSmileForm(0)", "Maestro contento", ""},
+    {"frmCercanum", "imgSmileForm(1)", "Maestro arrabbiato", ""},
+    {"frmCercanum", "imgSmileForm(2)", "Punto interrogativo rosso", ""},
+    {"frmCercanum", "imgSmileForm(3)", "Punto interrogativo giallo", ""},
+    {"frmCercanum", "imgSmile(0)", "Faccina che ride", ""},
+    {"frmCercanum", "imgSmile(1)", "Faccina sorridente", ""},
+    {"frmCercanum", "imgSmile(2)", "Faccina seria", ""},
+    {"frmCercanum", "imgSmile(3)", "Faccina a bocca spalancata", ""},
+    {"frmCercanum", "imgSmile(4)", "Faccina un po' triste", ""},
+    {"frmCercanum", "imgSmile(5)", "Faccina triste", ""},
+    {"frmCercanum", "imgSmile(6)", "Faccina arrabbiata", ""},
+    {"frmCercanum", "imgSmile(7)", "Faccina con la lingua fuori", ""},
+    {"frmCercanum", "imgSmile(8)", "Faccina con un gran sorriso", ""},
     {"frmCercanum", "imgIndice", "Dito che indica il promemoria", ""},
-    {"frmCercanum", "imgIngranaggio\\((\\d)\\)", "Ingranaggi che girano", ""},
+    {"frmCercanum", "imgIngranaggio(#)", "Ingranaggi che girano", ""},
     {"frmCercanum", "imgPensa", "Professore che pensa", ""},
     {"frmCercanum", "imgBuco", "Buco", ""},
-    {"frmCercanum", "imgbimbo\\(0\\)", "Bambino in rosso, giocatore 1", "Tocca a lui quando si vede"},
-    {"frmCercanum", "imgbimbo\\(1\\)", "Bambino in verde, giocatore 2", "Tocca a lui quando si vede"},
-    {"frmCercanum", "imgPunteggio\\((\\d)\\)", "Giudizio, giocatore {n}", ""},
+    {"frmCercanum", "imgbimbo(0)", "Bambino in rosso, giocatore 1", "Tocca a lui quando si vede"},
+    {"frmCercanum", "imgbimbo(1)", "Bambino in verde, giocatore 2", "Tocca a lui quando si vede"},
+    {"frmCercanum", "imgPunteggio(#)", "Giudizio, giocatore {n}", ""},
     {"frmCercanum", "Image1", "Altoparlante barrato", "Suono"},
-    {"frmCercanum", "imgGiudizio\\(0\\)", "Tocco con diploma", ""},
-    {"frmCercanum", "imgGiudizio\\(1\\)", "Tocco con nappa", ""},
-    {"frmCercanum", "imgGiudizio\\(2\\)", "Statuetta d'oro", ""},
-    {"frmCercanum", "imgGiudizio\\(3\\)", "Medaglia", ""},
-    {"frmCercanum", "imgGiudizio\\(4\\)", "Testa d'asino", ""},
-    {"frmCercanum", "imgGiudizio\\(5\\)", "Cervello bocciato", ""},
+    {"frmCercanum", "imgGiudizio(0)", "Tocco con diploma", ""},
+    {"frmCercanum", "imgGiudizio(1)", "Tocco con nappa", ""},
+    {"frmCercanum", "imgGiudizio(2)", "Statuetta d'oro", ""},
+    {"frmCercanum", "imgGiudizio(3)", "Medaglia", ""},
+    {"frmCercanum", "imgGiudizio(4)", "Testa d'asino", ""},
+    {"frmCercanum", "imgGiudizio(5)", "Cervello bocciato", ""},
     {"frmCercanum", "imgsfondo", "Sfondo", ""},
 
     // The start dialog.
@@ -100,25 +97,29 @@ constexpr Riga Righe[] = {
     {"frmAbout", "Text1", "Regole del gioco", ""},
 };
 
-struct RigaPronta
+// Matches `nome` against `modello`; a "#" takes one or more digits, whose value goes to `indice`.
+// A plain walk, not a regular expression: every widget asks at start-up.
+bool Corrisponde(const char *modello, QStringView nome, int &indice)
 {
-    QString finestra;
-    QRegularExpression controllo;
-    QString nome, descrizione;
-    bool testoComeNome;
-};
-
-const std::vector<RigaPronta> &Pronte()
-{
-    static const std::vector<RigaPronta> pronte = [] {
-        std::vector<RigaPronta> v;
-        for (const Riga &r : Righe)
-            v.push_back({QString::fromLatin1(r.finestra),
-                         QRegularExpression(QRegularExpression::anchoredPattern(QString::fromLatin1(r.controllo))),
-                         QString::fromUtf8(r.nome), QString::fromUtf8(r.descrizione), r.testoComeNome});
-        return v;
-    }();
-    return pronte;
+    qsizetype i = 0;
+    for (const char *m = modello; *m; ++m) {
+        if (*m != '#') {
+            if (i >= nome.size() || nome[i] != QLatin1Char(*m))
+                return false;
+            ++i;
+            continue;
+        }
+        const qsizetype inizio = i;
+        while (i < nome.size() && nome[i].isDigit() && nome[i].unicode() < 128)
+            ++i;
+        if (i == inizio)
+            return false;
+        bool ok = false;
+        indice = nome.mid(inizio, i - inizio).toInt(&ok);
+        if (!ok)
+            return false;
+    }
+    return i == nome.size();
 }
 
 } // namespace
@@ -127,15 +128,13 @@ std::optional<TabellaAccessibile::Voce> TabellaAccessibile::Cerca(const QString 
 {
     if (controllo.isEmpty())
         return std::nullopt;
-    for (const RigaPronta &r : Pronte()) {
-        if (r.finestra != finestra)
+    for (const Riga &r : Righe) {
+        int indice = -1;
+        if (finestra != QLatin1String(r.finestra) || !Corrisponde(r.controllo, controllo, indice))
             continue;
-        const QRegularExpressionMatch m = r.controllo.match(controllo);
-        if (!m.hasMatch())
-            continue;
-        Voce v{r.nome, r.descrizione, r.testoComeNome};
-        if (m.lastCapturedIndex() >= 1)
-            v.nome.replace(QStringLiteral("{n}"), QString::number(m.captured(1).toInt() + 1));
+        Voce v{QString::fromUtf8(r.nome), QString::fromUtf8(r.descrizione), r.testoComeNome};
+        if (indice >= 0)
+            v.nome.replace(QStringLiteral("{n}"), QString::number(indice + 1));
         return v;
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "accessibilita.h"
 #include "caratteri.h"
+#include "configurazionecaratteri.h"
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    ConfigurazioneCaratteri configurazione;
     QApplication app(argc, argv);
     IstanzaUnica istanza;
     if (!istanza.Acquisisci())
@@ -28,6 +30,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&traduzione);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Message boxes and dialogs in the game's own font; only the game window carries the icon.
+    configurazione.Attendi();
     Caratteri::ImpostaPerApplicazione();
 
     UscitaAudioSdl audio;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QResource>
 
 #include <cmath>
 
@@ -10,11 +11,27 @@ namespace {
 const QString Famiglia = QStringLiteral("Liberation Sans");
 }
 
+namespace {
+
+void Aggiungi(const QString &percorso)
+{
+    const QResource risorsa(percorso);
+    if (risorsa.isValid() && risorsa.compressionAlgorithm() == QResource::NoCompression) {
+        // The bytes stay where the executable has them: nothing is unpacked or copied.
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char *>(risorsa.data()), static_cast<qsizetype>(risorsa.size())));
+        return;
+    }
+    QFontDatabase::addApplicationFont(percorso);
+}
+
+} // namespace
+
 void Caratteri::Registra()
 {
     static const bool fatto = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+        Aggiungi(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        Aggiungi(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
         return true;
     }();
     (void)fatto;

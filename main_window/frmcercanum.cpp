@@ -164,11 +164,6 @@ void frmCercanum::CreaControlliFinestra()
 
 void frmCercanum::Form_Load()
 {
-    const bool conAudio = servizi.suoni.NumDispositivi() >= 1;
-    servizi.suoni.ImpostaSuonoAttivo(conAudio);
-    if (!conAudio)
-        chkNoSound->setEnabled(false);
-
     const QCursor mano = CursoreMano();
     for (QWidget *w : std::initializer_list<QWidget *>{cmdNew, cmdChiudi, cmdNuovoGioco, cmdInfo, chkNoSound})
         w->setCursor(mano);
@@ -185,6 +180,14 @@ void frmCercanum::Form_Load()
         move(schermo->availableGeometry().center() - rect().center());
     show();
     repaint();
+
+    // Asked only once the window is on the screen: loading the sound library and asking the sound
+    // server take longer than everything before, and nothing can be clicked before the
+    // information window below has come and gone.
+    const bool conAudio = servizi.suoni.NumDispositivi() >= 1;
+    servizi.suoni.ImpostaSuonoAttivo(conAudio);
+    if (!conAudio)
+        chkNoSound->setEnabled(false);
 
     servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
     modulo.AvvioInCorso = false;

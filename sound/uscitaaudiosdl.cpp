@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "uscitaaudiosdl.h"
 
-#include <SDL.h>
+#include "libreriasdl.h"
 
 #include <memory>
 
 namespace {
-
-struct LiberaWav
-{
-    void operator()(Uint8 *campioni) const { SDL_FreeWAV(campioni); }
-};
 
 constexpr int BytePerCampione = 2;
 
@@ -28,19 +23,28 @@ UscitaAudioSdl::UscitaAudioSdl()
 {
     fineCoda.setSingleShot(true);
     QObject::connect(&fineCoda, &QTimer::timeout, &fineCoda, [this] { ControllaCoda(); });
+}
 
-    // Without this SDL swallows SIGTERM and the desktop cannot stop the game.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Exact sample counts: keep the final partial ADPCM block and honour the "fact" count.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "dropframe");
-    SDL_SetHint(SDL_HINT_WAVE_FACT_CHUNK, "truncate");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+UscitaAudioSdl::~UscitaAudioSdl()
+{
+    Ferma();
+}
+
+void UscitaAudioSdl::Inizializza()
+{
+    if (inizializzata)
+        return;
+    inizializzata = true;
+    sdl = LibreriaSdl::Carica();
+    if (!sdl)
+        return;
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     sottosistemaAttivo = true;
 
     // No fallback to the dummy driver when there is no card: it would cost ~100 ms of start-up
     // for a game that then stays silent anyway.
-    numDispositivi = SDL_GetNumAudioDevices(0);
+    numDispositivi = sdl->GetNumAudioDevices(0);
     if (numDispositivi == 0) {
         Ferma();
         return;
@@ -52,13 +56,9 @@ UscitaAudioSdl::UscitaAudioSdl()
     }
 }
 
-UscitaAudioSdl::~UscitaAudioSdl()
-{
-    Ferma();
-}
-
 int UscitaAudioSdl::NumDispositivi()
 {
+    Inizializza();
     return numDispositivi;
 }
 
@@ -70,30 +70,33 @@ bool UscitaAudioSdl::ApriDispositivo()
     voluto.channels = 1;
     voluto.samples = CampioniPerBuffer;
     // No obtained format: SDL converts to whatever the hardware wants, so our format stays fixed.
-    dispositivo = SDL_OpenAudioDevice(nullptr, 0, &voluto, nullptr, 0);
+    dispositivo = sdl->OpenAudioDevice(nullptr, 0, &voluto, nullptr, 0);
     if (dispositivo == 0)
         return false;
-    SDL_PauseAudioDevice(dispositivo, 0);
+    sdl->PauseAudioDevice(dispositivo, 0);
     return true;
 }
 
 std::vector<std::uint8_t> UscitaAudioSdl::Decodifica(const QByteArray &immagine) const
 {
-    SDL_RWops *memoria = SDL_RWFromConstMem(immagine.constData(), static_cast<int>(immagine.size()));
+    const LibreriaSdl *const l = LibreriaSdl::Carica();
+    if (!l)
+        return {};
+    SDL_RWops *memoria = l->RWFromConstMem(immagine.constData(), static_cast<int>(immagine.size()));
     if (!memoria)
         return {};
     SDL_AudioSpec formato{};
     Uint8 *grezzi = nullptr;
     Uint32 lunghezza = 0;
-    if (!SDL_LoadWAV_RW(memoria, 1, &formato, &grezzi, &lunghezza))
+    if (!l->LoadWAV_RW(memoria, 1, &formato, &grezzi, &lunghezza))
         return {};
-    const std::unique_ptr<Uint8, LiberaWav> campioni(grezzi);
+    const std::unique_ptr<Uint8, decltype(l->FreeWAV)> campioni(grezzi, l->FreeWAV);
 
     // A one-shot conversion, not SDL_AudioStream: a stream given the whole sound in one piece keeps
     // the resampler's last 512 input frames back even after a flush, cutting every sound short.
     SDL_AudioCVT conversione;
-    const int serve = SDL_BuildAudioCVT(&conversione, formato.format, formato.channels, formato.freq,
-                                        AUDIO_S16SYS, 1, Frequenza);
+    const int serve =
+        l->BuildAudioCVT(&conversione, formato.format, formato.channels, formato.freq, AUDIO_S16SYS, 1, Frequenza);
     if (serve < 0)
         return {};
     std::vector<std::uint8_t> convertiti(campioni.get(), campioni.get() + lunghezza);
@@ -102,7 +105,7 @@ std::vector<std::uint8_t> UscitaAudioSdl::Decodifica(const QByteArray &immagine)
     convertiti.resize(std::size_t(lunghezza) * std::size_t(conversione.len_mult));
     conversione.buf = convertiti.data();
     conversione.len = static_cast<int>(lunghezza);
-    if (SDL_ConvertAudio(&conversione) != 0)
+    if (l->ConvertAudio(&conversione) != 0)
         return {};
     convertiti.resize(static_cast<std::size_t>(conversione.len_cvt));
     return convertiti;
@@ -110,6 +113,7 @@ std::vector<std::uint8_t> UscitaAudioSdl::Decodifica(const QByteArray &immagine)
 
 void UscitaAudioSdl::Riproduci(Intero, const QByteArray &immagine)
 {
+    Inizializza();
     if (!sottosistemaAttivo)
         return;
     // Decoded before taking the lock, so the old sound plays on meanwhile.
@@ -121,11 +125,11 @@ void UscitaAudioSdl::Riproduci(Intero, const QByteArray &immagine)
     }
     // Under one lock the audio thread cannot slip a buffer of the old sound in between, and a sound
     // that cannot be played still silences the one before it.
-    SDL_LockAudioDevice(dispositivo);
-    SDL_ClearQueuedAudio(dispositivo);
+    sdl->LockAudioDevice(dispositivo);
+    sdl->ClearQueuedAudio(dispositivo);
     if (!campioni.empty())
-        SDL_QueueAudio(dispositivo, campioni.data(), static_cast<Uint32>(campioni.size()));
-    SDL_UnlockAudioDevice(dispositivo);
+        sdl->QueueAudio(dispositivo, campioni.data(), static_cast<Uint32>(campioni.size()));
+    sdl->UnlockAudioDevice(dispositivo);
     fineCoda.start(DurataMs(static_cast<std::uint32_t>(campioni.size())));
 }
 
@@ -133,7 +137,7 @@ void UscitaAudioSdl::ControllaCoda()
 {
     if (dispositivo == 0)
         return;
-    const std::uint32_t rimasti = SDL_GetQueuedAudioSize(dispositivo);
+    const std::uint32_t rimasti = sdl->GetQueuedAudioSize(dispositivo);
     if (rimasti > 0)
         fineCoda.start(DurataMs(rimasti)); // a newer sound took the queue meanwhile
     else
@@ -149,7 +153,7 @@ void UscitaAudioSdl::Sospendi()
     const SDL_AudioDeviceID id = dispositivo;
     dispositivo = 0;
     // The UI thread makes no SDL call until this is joined.
-    chiusura = std::thread([id] { SDL_CloseAudioDevice(id); });
+    chiusura = std::thread([id, chiudi = sdl->CloseAudioDevice] { chiudi(id); });
 }
 
 void UscitaAudioSdl::AttendiChiusura()
@@ -165,20 +169,21 @@ bool UscitaAudioSdl::Sospeso() const
 
 void UscitaAudioSdl::Ferma()
 {
+    inizializzata = true; // the end: nothing may load or start SDL after this
     fineCoda.stop();
     AttendiChiusura();
     if (dispositivo != 0) {
-        SDL_ClearQueuedAudio(dispositivo);
-        SDL_CloseAudioDevice(dispositivo);
+        sdl->ClearQueuedAudio(dispositivo);
+        sdl->CloseAudioDevice(dispositivo);
         dispositivo = 0;
     }
     if (sottosistemaAttivo) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
         sottosistemaAttivo = false;
     }
 }
 
 std::uint32_t UscitaAudioSdl::ByteInAttesa() const
 {
-    return dispositivo != 0 ? SDL_GetQueuedAudioSize(dispositivo) : 0;
+    return dispositivo != 0 ? sdl->GetQueuedAudioSize(dispositivo) : 0;
 }

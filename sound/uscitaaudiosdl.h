@@ -9,9 +9,12 @@
 #include <thread>
 #include <vector>
 
-// Plays sound images through SDL2's audio queue. One device is opened once at a fixed format, so a
+struct LibreriaSdl;
+
+// Plays sound images through SDL2's audio queue. The device always has one fixed format, so a
 // request only converts its sound and swaps it into the queue: the new sound replaces the old one at
-// the next device buffer, and nothing is ever mixed.
+// the next device buffer, and nothing is ever mixed. SDL is loaded and its audio started at the
+// first question or request, not when this is made, so the game's window does not wait for it.
 class UscitaAudioSdl final : public UscitaAudio
 {
 public:
@@ -37,12 +40,15 @@ public:
     bool Sospeso() const;
 
 private:
+    void Inizializza();
     bool ApriDispositivo();
     // Once the queue is dry (looked at when the queued sound should have ended), the device goes.
     void ControllaCoda();
     void Sospendi();
     void AttendiChiusura();
 
+    const LibreriaSdl *sdl = nullptr;
+    bool inizializzata = false;
     bool sottosistemaAttivo = false;
     int numDispositivi = 0;
     std::uint32_t dispositivo = 0; // SDL_AudioDeviceID; 0 while closed

@@ -8,6 +8,7 @@
 #include "etichetta.h"
 #include "frmabout.h"
 #include "frmpresent.h"
+#include "tabellaaccessibile.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -147,6 +148,7 @@ private slots:
     void finestra_ruoliENomi_data();
     void finestra_ruoliENomi();
     void finestra_ogniControlloHaUnNome();
+    void tabella_soloINomiInteri();
     void tabellone_celleEMedia();
     void annunci_messaggiEVerdetti();
     void dialoghi_nomi();
@@ -209,6 +211,23 @@ void TestAccessibilita::finestra_ogniControlloHaUnNome()
     QCOMPARE(celle, 30);
     // The answer box says what it is for.
     QVERIFY(Di(&f, QStringLiteral("txtInput"))->text(QAccessible::Description).contains(QLatin1String("Invio")));
+}
+
+void TestAccessibilita::tabella_soloINomiInteri()
+{
+    const QString gioco = QStringLiteral("frmCercanum");
+    const auto nome = [&](const char *controllo) {
+        const auto v = TabellaAccessibile::Cerca(gioco, QString::fromLatin1(controllo));
+        return v ? v->nome : QStringLiteral("<none>");
+    };
+    QCOMPARE(nome("lblBall(0)"), QStringLiteral("Risposta 1"));
+    QCOMPARE(nome("lblPunteggio1(14)"), QStringLiteral("Numero 15, giocatore 2"));
+    QCOMPARE(nome("lblPunteggio(3)"), QStringLiteral("Numero 4, giocatore 1"));
+    // Near misses name nothing rather than the wrong control.
+    for (const char *quasi : {"lblBall()", "lblBall(1", "lblBall(1)x", "xlblBall(1)", "lblBall(a)", "lblNumRisp(2)",
+                              "cmdNewx", "cmdNe"})
+        QCOMPARE(nome(quasi), QStringLiteral("<none>"));
+    QVERIFY(!TabellaAccessibile::Cerca(QStringLiteral("frmAbout"), QStringLiteral("cmdNew")));
 }
 
 void TestAccessibilita::tabellone_celleEMedia()
