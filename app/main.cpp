@@ -29,6 +29,9 @@ int main(int argc, char *argv[])
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // A steady caret: a blinking one would wake the game twice a second all the while a child thinks
+    // over an answer, and steady is the easier one to find for a child.
+    QApplication::setCursorFlashTime(0);
     // Message boxes and dialogs in the game's own font; only the game window carries the icon.
     configurazione.Attendi();
     Caratteri::ImpostaPerApplicazione();
