@@ -4,5 +4,5 @@
 #include <QCursor>
 
 // The pointing-hand pointer (cursor 101) of every clickable control, read from the embedded
-// .cur file with its own hot spot; the system's pointing hand if that file cannot be read.
+// cursor with its own hot spot; the system's pointing hand if that cannot be read.
 QCursor CursoreMano();

@@ -2,13 +2,16 @@
 #include "immagini.h"
 
 #include "figure.h"
+#include "grezza.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QResource>
+
+#include <cstring>
 
 QPixmap Immagini::Carica(const QString &nome)
 {
-    const QString percorso = QStringLiteral(":/images/") + nome;
     if (qApp && qApp->devicePixelRatio() > 1.0) {
         const QString doppia = QStringLiteral(":/images/%1@2x.png").arg(QFileInfo(nome).completeBaseName());
         QPixmap grande(doppia);
@@ -17,10 +20,45 @@ QPixmap Immagini::Carica(const QString &nome)
             return grande;
         }
     }
-    return QPixmap(percorso);
+    return QPixmap::fromImage(LeggiGrezza(QStringLiteral(":/images/%1.grezza").arg(nome)));
 }
 
 QPixmap Immagini::Carica(const Figura &figura)
 {
     return Carica(QString::fromLatin1(figura.file));
+}
+
+QImage Immagini::LeggiGrezza(const QString &risorsa, QPoint *punto)
+{
+    const QResource r(risorsa);
+    if (!r.isValid())
+        return {};
+    if (r.compressionAlgorithm() == QResource::NoCompression)
+        return AvvolgiGrezza(QByteArrayView(r.data(), r.size()), punto);
+    // Embedded compressed by mistake: still shown, at the cost of a copy.
+    const QByteArray dati = r.uncompressedData();
+    return AvvolgiGrezza(QByteArrayView(dati), punto).copy();
+}
+
+QImage Immagini::AvvolgiGrezza(QByteArrayView dati, QPoint *punto)
+{
+    Grezza::Intestazione t;
+    if (dati.size() < qsizetype(sizeof t))
+        return {};
+    std::memcpy(&t, dati.data(), sizeof t);
+    const qsizetype lunghezzaRiga = qsizetype(t.larghezza) * 4;
+    if (std::memcmp(t.magia, Grezza::Magia, sizeof t.magia) != 0 || t.larghezza == 0 || t.altezza == 0
+        || dati.size() - qsizetype(sizeof t) != lunghezzaRiga * t.altezza)
+        return {};
+    const auto *pixel = reinterpret_cast<const uchar *>(dati.data()) + sizeof t;
+    const QImage::Format formato =
+        t.opzioni & Grezza::Opaca ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (punto)
+        *punto = QPoint(t.puntoX, t.puntoY);
+    if (reinterpret_cast<quintptr>(pixel) % 4 == 0)
+        return QImage(pixel, t.larghezza, t.altezza, lunghezzaRiga, formato);
+    QImage copia(t.larghezza, t.altezza, formato);
+    for (int y = 0; y < t.altezza; ++y)
+        std::memcpy(copia.scanLine(y), pixel + y * lunghezzaRiga, size_t(lunghezzaRiga));
+    return copia;
 }
