@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "accessibilita.h"
 #include "caratteri.h"
+#include "collegamentosessione.h"
 #include "configurazionecaratteri.h"
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
 {
     ConfigurazioneCaratteri configurazione;
     QApplication app(argc, argv);
+    const CollegamentoSessione sessione;
     IstanzaUnica istanza;
     if (!istanza.Acquisisci())
         return 0; // another copy is running: leave before showing anything
