@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -332,25 +333,15 @@ void frmCercanum::chkNoSound_Click()
 
 void frmCercanum::DisegnaForm()
 {
-    sfondo = QPixmap(size());
-    sfondo.fill(Fabbrica::Colore(Colore::Argento));
-    const QPixmap tessera = imgsfondo->Figura();
-    if (!tessera.isNull()) {
-        const QSize lato = tessera.deviceIndependentSize().toSize();
-        const QSize esterno = frameGeometry().size().expandedTo(size());
-        QPainter p(&sfondo);
-        for (int x = 0; x <= esterno.width(); x += lato.width())
-            for (int y = 0; y <= esterno.height(); y += lato.height())
-                p.drawPixmap(x, y, tessera);
-    }
+    tessera = imgsfondo->Figura();
     update();
 }
 
-void frmCercanum::paintEvent(QPaintEvent *)
+void frmCercanum::paintEvent(QPaintEvent *evento)
 {
     QPainter p(this);
-    if (sfondo.isNull())
-        p.fillRect(rect(), Fabbrica::Colore(Colore::Argento));
+    if (tessera.isNull())
+        p.fillRect(evento->rect(), Fabbrica::Colore(Colore::Argento));
     else
-        p.drawPixmap(0, 0, sfondo);
+        p.drawTiledPixmap(rect(), tessera); // clipped to the part being repainted
 }

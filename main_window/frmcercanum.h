@@ -81,7 +81,9 @@ private:
     enum class Rinvio { Nessuno, NuovoGioco, Info } rinvio = Rinvio::Nessuno;
     friend class Occupazione;
 
-    QPixmap sfondo; // the painted background, kept for every repaint
+    // The paper, laid from the window's corner at every repaint: a tile, not a copy of the whole
+    // window, which would be 800 kB more for as long as the game runs.
+    QPixmap tessera;
 
     // Controls, by the names the game gives them.
     QWidget *strato = nullptr; // holds every windowless control, beneath the windowed ones

@@ -86,7 +86,9 @@ struct Cambio
 class Osservatore
 {
 public:
-    Osservatore(Display *d, Window w) : schermo(d), finestra(w)
+    Osservatore(Display *d, Window w)
+        : schermo(d)
+        , finestra(w)
     {
         for (int i = 0; i < NumZone; ++i) {
             XShmSegmentInfo &s = segmenti[i];
@@ -204,8 +206,8 @@ pid_t PidDi(Display *d, Window w)
     unsigned long n, resto;
     unsigned char *dati = nullptr;
     pid_t r = 0;
-    if (XGetWindowProperty(d, w, pid, 0, 1, False, XA_CARDINAL, &tipo, &formato, &n, &resto, &dati) == Success
-        && dati && n == 1)
+    if (XGetWindowProperty(d, w, pid, 0, 1, False, XA_CARDINAL, &tipo, &formato, &n, &resto, &dati) == Success && dati
+        && n == 1)
         r = pid_t(*reinterpret_cast<unsigned long *>(dati));
     if (dati)
         XFree(dati);
@@ -290,8 +292,8 @@ Window FinestraGioco = 0; // clicks are placed in its client area, wherever it s
 
 std::string Clic(int x, int y)
 {
-    return "mousemove --window " + std::to_string(FinestraGioco) + " " + std::to_string(x) + " "
-        + std::to_string(y) + " click 1";
+    return "mousemove --window " + std::to_string(FinestraGioco) + " " + std::to_string(x) + " " + std::to_string(y)
+           + " click 1";
 }
 
 void Xdotool(const std::string &argomenti)
@@ -299,6 +301,38 @@ void Xdotool(const std::string &argomenti)
     const std::string comando = "xdotool " + argomenti;
     if (std::system(comando.c_str()) != 0)
         std::fprintf(stderr, "failed: %s\n", comando.c_str());
+}
+
+// Context switches while the thinking animation runs, split between those around a timer tick
+// (from 15 ms before to 40 ms after the gears change on the screen) and all the others.
+struct ContestiPensiero
+{
+    double alSecondo, fuoriDalTick, perTick;
+};
+
+ContestiPensiero ContestiDelPensiero(pid_t p, Osservatore &o, std::chrono::seconds durata)
+{
+    std::vector<std::pair<Orologio::time_point, long>> campioni;
+    const auto inizio = Orologio::now();
+    campioni.emplace_back(inizio, ContestiDi(p));
+    while (Orologio::now() - inizio < durata) {
+        std::this_thread::sleep_for(2ms);
+        campioni.emplace_back(Orologio::now(), ContestiDi(p));
+    }
+    const auto tick = o.Cambi(2, inizio, campioni.back().first);
+    long totale = 0, fuori = 0;
+    for (std::size_t i = 1; i < campioni.size(); ++i) {
+        const long n = campioni[i].second - campioni[i - 1].second;
+        totale += n;
+        const auto t = campioni[i].first;
+        const bool vicino =
+            std::any_of(tick.begin(), tick.end(), [&](const Cambio &c) { return t > c.t - 15ms && t < c.t + 40ms; });
+        if (!vicino)
+            fuori += n;
+    }
+    const double secondi = Ms(campioni.back().first - inizio) / 1000.0;
+    return {double(totale) / secondi, double(fuori) / secondi,
+            tick.empty() ? 0.0 : double(totale - fuori) / double(tick.size())};
 }
 
 std::vector<double> Intervalli(const std::vector<Cambio> &c)
@@ -402,7 +436,10 @@ int main(int argc, char *argv[])
         const auto g = Intervalli(c);
         buchi.push_back(*std::max_element(g.begin(), g.end()));
     }
-    std::printf("  thinking, after the first answer (ticks silent): %.1f\n", ContestiAlSecondo(p, 5s));
+    const ContestiPensiero pensiero = ContestiDelPensiero(p, o, 8s);
+    std::printf("  thinking, after the first answer (ticks silent): %.1f, of which %.1f away from the timer "
+                "ticks (%.1f around each tick)\n",
+                pensiero.alSecondo, pensiero.fuoriDalTick, pensiero.perTick);
     osservatore.reset(); // before the display goes
 
     std::printf("pixels as seen on the screen (ms):\n");
@@ -417,8 +454,8 @@ int main(int argc, char *argv[])
         std::printf("  blinks: %s\n", Elenco(lampeggi).c_str());
     }
     std::printf("  timer ticks: %s\n", Elenco(tick).c_str());
-    std::printf("  glides (469, 446, 423 px): %s; longest gap between painted frames: %s\n",
-                Elenco(durate).c_str(), Elenco(buchi).c_str());
+    std::printf("  glides (469, 446, 423 px): %s; longest gap between painted frames: %s\n", Elenco(durate).c_str(),
+                Elenco(buchi).c_str());
 
     // Memory: new games, then information window openings.
     const long inizio = Campo(p, "VmRSS:");

@@ -115,7 +115,8 @@ public:
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this] {
             QWidget *w = QApplication::activeModalWidget();
-            if (!w || w == ultimo || fatti >= this->passi.size())
+            // A busy machine may poll before the dialog has taken the focus: keys would go nowhere.
+            if (!w || w == ultimo || fatti >= this->passi.size() || !w->focusWidget())
                 return;
             ultimo = w;
             this->passi[fatti++](w);
