@@ -4,6 +4,7 @@
 #include "accessibilita.h"
 #include "frmabout.h"
 #include "frmpresent.h"
+#include "memoria.h"
 
 namespace {
 
@@ -27,17 +28,25 @@ void CentraSopra(QWidget *dialogo, QWidget *padre)
 
 Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi)
 {
-    frmPresent dialogo(padre, nomi, suoni);
-    Accessibilita::Prepara(&dialogo);
-    CentraSopra(&dialogo, padre);
-    dialogo.exec();
-    return dialogo.Scelta();
+    Giocatori scelta;
+    {
+        frmPresent dialogo(padre, nomi, suoni);
+        Accessibilita::Prepara(&dialogo);
+        CentraSopra(&dialogo, padre);
+        dialogo.exec();
+        scelta = dialogo.Scelta();
+    }
+    RestituisciMemoria();
+    return scelta;
 }
 
 void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
 {
-    frmAbout dialogo(padre, avvio);
-    Accessibilita::Prepara(&dialogo);
-    CentraSopra(&dialogo, padre);
-    dialogo.exec();
+    {
+        frmAbout dialogo(padre, avvio);
+        Accessibilita::Prepara(&dialogo);
+        CentraSopra(&dialogo, padre);
+        dialogo.exec();
+    }
+    RestituisciMemoria();
 }

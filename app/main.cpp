@@ -7,8 +7,10 @@
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
 #include "istanzaunica.h"
+#include "memoria.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
+#include "stilecercanum.h"
 #include "suoni.h"
 #include "terminazionereale.h"
 #include "uscitaaudiosdl.h"
@@ -16,8 +18,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include <malloc.h>
 
 int main(int argc, char *argv[])
 {
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     QTranslator traduzione;
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new StileCercanum);
     // A steady caret: a blinking one would wake the game twice a second all the while a child thinks
     // over an answer, and steady is the easier one to find for a child.
     QApplication::setCursorFlashTime(0);
@@ -52,8 +52,7 @@ int main(int argc, char *argv[])
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     Accessibilita::Prepara(&finestra);
     finestra.Form_Load();
-    // What start-up built and dropped (the font configuration's parse above all) goes back to the
-    // system rather than staying in the heap's free lists for the rest of the day.
-    malloc_trim(0);
+    // What start-up built and dropped (the font configuration's parse above all) goes back too.
+    RestituisciMemoria();
     return app.exec();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "messaggireali.h"
 
+#include "memoria.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -12,7 +14,9 @@ namespace {
 class Scatola final : public QMessageBox
 {
 public:
-    Scatola(QWidget *padre, bool domanda) : QMessageBox(padre), domanda(domanda)
+    Scatola(QWidget *padre, bool domanda)
+        : QMessageBox(padre)
+        , domanda(domanda)
     {
         if (domanda)
             setWindowFlag(Qt::WindowCloseButtonHint, false);
@@ -42,8 +46,16 @@ private:
 
 } // namespace
 
-Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo,
-                                         const QString &titolo, Icona icona, Pulsanti pulsanti)
+Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
+                                         Pulsanti pulsanti)
+{
+    const Risposta risposta = MostraScatola(padre, testo, titolo, icona, pulsanti);
+    RestituisciMemoria();
+    return risposta;
+}
+
+Messaggi::Risposta MessaggiReali::MostraScatola(QWidget *padre, const QString &testo, const QString &titolo,
+                                                Icona icona, Pulsanti pulsanti)
 {
     Scatola box(padre, pulsanti == Pulsanti::SiNo);
     box.setWindowTitle(titolo);

@@ -6,6 +6,7 @@
 #include "frmpresent.h"
 #include "messaggireali.h"
 #include "pixel.h"
+#include "stilecercanum.h"
 #include "suoni.h"
 #include "uscitaaudio.h"
 
@@ -25,6 +26,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <link.h>
+
+#include <cstring>
 
 #include <array>
 #include <functional>
@@ -134,7 +139,7 @@ class TestDialoghi : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setStyle(new StileCercanum);
         Caratteri::ImpostaPerApplicazione();
         padre.setGeometry(100, 100, 564, 370);
         padre.show();
@@ -465,19 +470,20 @@ private slots:
         QTest::addColumn<int>("pulsanti"); // Messaggi::Pulsanti
         QTest::addColumn<int>("icona");    // Messaggi::Icona
         QTest::addColumn<int>("iconaQt");
+        QTest::addColumn<QColor>("segno"); // the sign's own colour, off its letter
         QTest::addColumn<int>("tasto");
         QTest::addColumn<bool>("chiude");
         QTest::addColumn<int>("risposta"); // Messaggi::Risposta, when it closes
         using P = Messaggi::Pulsanti;
         using I = Messaggi::Icona;
         using R = Messaggi::Risposta;
-        QTest::newRow("errore, Invio") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << int(Qt::Key_Return) << true << int(R::Ok);
-        QTest::newRow("errore, Esc") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << int(Qt::Key_Escape) << true << int(R::Ok);
-        QTest::newRow("perso, Esc") << int(P::Ok) << int(I::Esclamazione) << int(QMessageBox::Warning) << int(Qt::Key_Escape) << true << int(R::Ok);
-        QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << int(Qt::Key_Return) << true << int(R::Si);
-        QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << int(Qt::Key_N) << true << int(R::No);
-        QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << int(Qt::Key_Escape) << false << 0;
-        QTest::newRow("fine, box") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << 0 << false << 0;
+        QTest::newRow("errore, Invio") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << QColor(0xd0, 0x20, 0x20) << int(Qt::Key_Return) << true << int(R::Ok);
+        QTest::newRow("errore, Esc") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << QColor(0xd0, 0x20, 0x20) << int(Qt::Key_Escape) << true << int(R::Ok);
+        QTest::newRow("perso, Esc") << int(P::Ok) << int(I::Esclamazione) << int(QMessageBox::Warning) << QColor(0xff, 0xcc, 0x00) << int(Qt::Key_Escape) << true << int(R::Ok);
+        QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Return) << true << int(R::Si);
+        QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_N) << true << int(R::No);
+        QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Escape) << false << 0;
+        QTest::newRow("fine, box") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << 0 << false << 0;
     }
 
     void messaggi_reali()
@@ -485,6 +491,7 @@ private slots:
         QFETCH(int, pulsanti);
         QFETCH(int, icona);
         QFETCH(int, iconaQt);
+        QFETCH(QColor, segno);
         QFETCH(int, tasto);
         QFETCH(bool, chiude);
         QFETCH(int, risposta);
@@ -500,11 +507,17 @@ private slots:
                 QCOMPARE(box->text(), QStringLiteral("a <b>b</b>\r\nc"));
                 QCOMPARE(box->textFormat(), Qt::PlainText);
                 QCOMPARE(int(box->icon()), iconaQt);
+                // The game's own sign, drawn rather than taken from the desktop's icon theme.
+                const QImage figura = box->iconPixmap().toImage();
+                QVERIFY(!figura.isNull());
+                QCOMPARE(QColor(figura.pixel(figura.width() / 4, figura.height() * 3 / 4)).rgb(), segno.rgb());
                 const auto attesi = tipo == Messaggi::Pulsanti::Ok
                                         ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                         : QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No);
                 QCOMPARE(box->standardButtons(), attesi);
                 QCOMPARE(box->defaultButton(), box->button(tipo == Messaggi::Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Yes));
+                for (QAbstractButton *b : box->buttons())
+                    QVERIFY(b->icon().isNull()); // bare, like the game's own buttons
                 QCOMPARE(box->font().family(), QStringLiteral("Liberation Sans"));
                 if (tasto)
                     QTest::keyClick(box, Qt::Key(tasto));
@@ -572,6 +585,20 @@ private slots:
             QCOMPARE(w->cursor().shape(), mano.shape());
             QCOMPARE(w->cursor().hotSpot(), mano.hotSpot());
         }
+    }
+
+    // Last: every dialog and message box above has been shown by now.
+    void entrambe_nessunPluginDiImmagini()
+    {
+        std::string caricati;
+        dl_iterate_phdr(
+            [](dl_phdr_info *info, size_t, void *dati) {
+                if (std::strstr(info->dlpi_name, "/imageformats/"))
+                    static_cast<std::string *>(dati)->append(info->dlpi_name).append(" ");
+                return 0;
+            },
+            &caricati);
+        QCOMPARE(QString::fromStdString(caricati), QString());
     }
 };
 
