@@ -28,6 +28,7 @@ void CentraSopra(QWidget *dialogo, QWidget *padre)
 
 Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi)
 {
+    RestituisciMemoria(); // what the play since the last window dropped
     Giocatori scelta;
     {
         frmPresent dialogo(padre, nomi, suoni);
@@ -42,6 +43,7 @@ Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi
 
 void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
 {
+    RestituisciMemoria();
     {
         frmAbout dialogo(padre, avvio);
         Accessibilita::Prepara(&dialogo);

@@ -3,9 +3,9 @@
 
 #include <malloc.h>
 
-// Hands the heap's free pages back to the system. Called once something big is gone (start-up's
-// work, a dialog, a message box), so that the next one does not stack on its leftovers: a school
-// day is hundreds of them.
+// Hands the heap's free pages back to the system. Called after start-up and around every dialog and
+// message box: a window opening does not stack on what the play before it dropped, and what the
+// window itself dropped does not stay with the game for the rest of a school day.
 inline void RestituisciMemoria()
 {
     malloc_trim(0);

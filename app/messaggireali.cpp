@@ -49,6 +49,7 @@ private:
 Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
                                          Pulsanti pulsanti)
 {
+    RestituisciMemoria(); // what the play since the last window dropped
     const Risposta risposta = MostraScatola(padre, testo, titolo, icona, pulsanti);
     RestituisciMemoria();
     return risposta;
