@@ -28,27 +28,19 @@ void CentraSopra(QWidget *dialogo, QWidget *padre)
 
 Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi)
 {
-    RestituisciMemoria(); // what the play since the last window dropped
-    Giocatori scelta;
-    {
-        frmPresent dialogo(padre, nomi, suoni);
-        Accessibilita::Prepara(&dialogo);
-        CentraSopra(&dialogo, padre);
-        dialogo.exec();
-        scelta = dialogo.Scelta();
-    }
-    RestituisciMemoria();
-    return scelta;
+    const MemoriaRestituitaIntorno memoria;
+    frmPresent dialogo(padre, nomi, suoni);
+    Accessibilita::Prepara(&dialogo);
+    CentraSopra(&dialogo, padre);
+    dialogo.exec();
+    return dialogo.Scelta();
 }
 
 void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
 {
-    RestituisciMemoria();
-    {
-        frmAbout dialogo(padre, avvio);
-        Accessibilita::Prepara(&dialogo);
-        CentraSopra(&dialogo, padre);
-        dialogo.exec();
-    }
-    RestituisciMemoria();
+    const MemoriaRestituitaIntorno memoria;
+    frmAbout dialogo(padre, avvio);
+    Accessibilita::Prepara(&dialogo);
+    CentraSopra(&dialogo, padre);
+    dialogo.exec();
 }

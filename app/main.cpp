@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "accessibilita.h"
 #include "caratteri.h"
-#include "collegamentosessione.h"
-#include "configurazionecaratteri.h"
 #include "dialoghireali.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
@@ -10,6 +8,7 @@
 #include "memoria.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
+#include "preparativi.h"
 #include "stilecercanum.h"
 #include "suoni.h"
 #include "terminazionereale.h"
@@ -19,13 +18,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <thread>
+
 int main(int argc, char *argv[])
 {
     // One heap for the game's few threads: a thread's own arena keeps its free pages to itself.
     mallopt(M_ARENA_MAX, 1);
-    ConfigurazioneCaratteri configurazione;
+    std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
-    const CollegamentoSessione sessione;
+    const std::jthread sessione(CollegaBusDiSessione);
     IstanzaUnica istanza;
     if (!istanza.Acquisisci())
         return 0; // another copy is running: leave before showing anything
@@ -39,7 +40,7 @@ int main(int argc, char *argv[])
     // over an answer, and steady is the easier one to find for a child.
     QApplication::setCursorFlashTime(0);
     // Message boxes and dialogs in the game's own font; only the game window carries the icon.
-    configurazione.Attendi();
+    configurazione.join();
     Caratteri::ImpostaPerApplicazione();
 
     UscitaAudioSdl audio;

@@ -10,3 +10,14 @@ inline void RestituisciMemoria()
 {
     malloc_trim(0);
 }
+
+// Hands them back when made and again when it goes: made before a dialog or message box, it is gone
+// after the window is.
+class MemoriaRestituitaIntorno
+{
+public:
+    MemoriaRestituitaIntorno() { RestituisciMemoria(); }
+    ~MemoriaRestituitaIntorno() { RestituisciMemoria(); }
+    MemoriaRestituitaIntorno(const MemoriaRestituitaIntorno &) = delete;
+    MemoriaRestituitaIntorno &operator=(const MemoriaRestituitaIntorno &) = delete;
+};

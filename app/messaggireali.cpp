@@ -49,15 +49,7 @@ private:
 Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
                                          Pulsanti pulsanti)
 {
-    RestituisciMemoria(); // what the play since the last window dropped
-    const Risposta risposta = MostraScatola(padre, testo, titolo, icona, pulsanti);
-    RestituisciMemoria();
-    return risposta;
-}
-
-Messaggi::Risposta MessaggiReali::MostraScatola(QWidget *padre, const QString &testo, const QString &titolo,
-                                                Icona icona, Pulsanti pulsanti)
-{
+    const MemoriaRestituitaIntorno memoria;
     Scatola box(padre, pulsanti == Pulsanti::SiNo);
     box.setWindowTitle(titolo);
     box.setTextFormat(Qt::PlainText); // a player's text must never be read as markup

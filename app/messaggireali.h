@@ -8,8 +8,4 @@ class MessaggiReali final : public Messaggi
 public:
     Risposta Mostra(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
                     Pulsanti pulsanti) override;
-
-private:
-    static Risposta MostraScatola(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
-                                  Pulsanti pulsanti);
 };
