@@ -22,8 +22,7 @@
 
 int main(int argc, char *argv[])
 {
-    // One heap for the game's few threads: a thread's own arena keeps its free pages to itself.
-    mallopt(M_ARENA_MAX, 1);
+    RegolaMemoria();
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
     const std::jthread sessione(CollegaBusDiSessione);
