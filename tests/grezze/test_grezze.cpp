@@ -8,7 +8,6 @@
 #include "immagini.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QResource>
 
 #include <gtest/gtest.h>
@@ -170,12 +169,3 @@ TEST(SenzaPlugin, LoadingEveryPictureAndTheCursorLoadsNoImagePlugin)
 }
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

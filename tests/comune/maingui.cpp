@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// GoogleTest's main for tests that need pictures and fonts: a GUI application, off screen unless
+// the environment names a platform.
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
