@@ -123,7 +123,8 @@ void Accessibilita::TestoCambiato(QObject *etichetta, const QString &primaScritt
     while (fine < prima.size() - inizio && fine < dopo.size() - inizio
            && prima[prima.size() - 1 - fine] == dopo[dopo.size() - 1 - fine])
         ++fine;
-    QAccessibleTextUpdateEvent testo(etichetta, static_cast<int>(inizio), prima.mid(inizio, prima.size() - inizio - fine),
+    QAccessibleTextUpdateEvent testo(etichetta, static_cast<int>(inizio),
+                                     prima.mid(inizio, prima.size() - inizio - fine),
                                      dopo.mid(inizio, dopo.size() - inizio - fine));
     Invia(&testo);
     QAccessibleEvent nome(etichetta, QAccessible::NameChanged);

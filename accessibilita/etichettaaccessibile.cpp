@@ -43,10 +43,8 @@ QString EtichettaAccessibile::text(QAccessible::Text t) const
         if (voce && !voce->descrizione.isEmpty())
             return voce->descrizione;
         return Etic()->toolTip();
-    case QAccessible::Value:
-        return Letto();
-    default:
-        return QAccessibleWidget::text(t);
+    case QAccessible::Value: return Letto();
+    default: return QAccessibleWidget::text(t);
     }
 }
 

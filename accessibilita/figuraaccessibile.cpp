@@ -30,7 +30,8 @@ QString Verdetto(const QColor &c)
 
 } // namespace
 
-FiguraAccessibile::FiguraAccessibile(QWidget *figura) : QAccessibleWidget(figura, Ruolo(figura))
+FiguraAccessibile::FiguraAccessibile(QWidget *figura)
+    : QAccessibleWidget(figura, Ruolo(figura))
 {
 }
 
@@ -73,7 +74,6 @@ QString FiguraAccessibile::text(QAccessible::Text t) const
         if (const auto voce = TabellaAccessibile::Per(widget()); voce && !voce->descrizione.isEmpty())
             return voce->descrizione;
         return widget()->toolTip();
-    default:
-        return QAccessibleWidget::text(t);
+    default: return QAccessibleWidget::text(t);
     }
 }

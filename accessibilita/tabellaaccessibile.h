@@ -14,8 +14,8 @@ class TabellaAccessibile
 public:
     struct Voce
     {
-        QString nome;        // empty: the control's own text is its name
-        QString descrizione; // empty: none beyond the tooltip
+        QString nome;               // empty: the control's own text is its name
+        QString descrizione;        // empty: none beyond the tooltip
         bool testoComeNome = false; // a message area: its text is its name, `nome` only while empty
     };
 

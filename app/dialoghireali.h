@@ -8,7 +8,10 @@ class Suoni;
 class DialoghiReali final : public Dialoghi
 {
 public:
-    explicit DialoghiReali(Suoni &suoni) : suoni(suoni) {}
+    explicit DialoghiReali(Suoni &suoni)
+        : suoni(suoni)
+    {
+    }
     Giocatori MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi) override;
     void MostraInformazioni(QWidget *padre, bool avvio) override;
 

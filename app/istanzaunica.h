@@ -25,14 +25,14 @@ public:
 
     // What probing one name found.
     enum class Nome {
-        Libero,  // nobody listens there (we may now hold it)
-        Nostro,  // a copy of this same user listens there
-        Altrui,  // someone else holds it, or who holds it cannot be told
+        Libero, // nobody listens there (we may now hold it)
+        Nostro, // a copy of this same user listens there
+        Altrui, // someone else holds it, or who holds it cannot be told
     };
     struct Scelta
     {
-        bool cedi = false;  // another copy of this user runs: leave
-        int daTenere = -1;  // index of the name to keep; -1 when none could be had
+        bool cedi = false; // another copy of this user runs: leave
+        int daTenere = -1; // index of the name to keep; -1 when none could be had
         bool operator==(const Scelta &) const = default;
     };
 

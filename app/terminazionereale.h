@@ -8,7 +8,10 @@ class Suoni;
 class TerminazioneReale final : public Terminazione
 {
 public:
-    explicit TerminazioneReale(Suoni &suoni) : suoni(suoni) {}
+    explicit TerminazioneReale(Suoni &suoni)
+        : suoni(suoni)
+    {
+    }
     [[noreturn]] void TerminaSubito() override;
 
 private:

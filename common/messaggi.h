@@ -9,11 +9,22 @@ class QWidget;
 class Messaggi
 {
 public:
-    enum class Icona { Stop, Esclamazione, Domanda };
-    enum class Pulsanti { Ok, SiNo };
-    enum class Risposta { Ok, Si, No };
+    enum class Icona {
+        Stop,
+        Esclamazione,
+        Domanda
+    };
+    enum class Pulsanti {
+        Ok,
+        SiNo
+    };
+    enum class Risposta {
+        Ok,
+        Si,
+        No
+    };
 
     virtual ~Messaggi() = default;
-    virtual Risposta Mostra(QWidget *padre, const QString &testo, const QString &titolo,
-                            Icona icona, Pulsanti pulsanti) = 0;
+    virtual Risposta Mostra(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
+                            Pulsanti pulsanti) = 0;
 };

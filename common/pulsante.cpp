@@ -4,10 +4,11 @@
 #include "tavolozza.h"
 
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QStyleOptionButton>
+#include <qdrawutil.h>
 
-Pulsante::Pulsante(QWidget *parent) : QPushButton(parent)
+Pulsante::Pulsante(QWidget *parent)
+    : QPushButton(parent)
 {
     setAutoDefault(false);
 }

@@ -6,7 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
-Suoni::Suoni(UscitaAudio *u) : uscita(u)
+Suoni::Suoni(UscitaAudio *u)
+    : uscita(u)
 {
 }
 

@@ -9,7 +9,10 @@ namespace Twips {
 
 inline constexpr int PerPixel = 15; // at 96 dpi
 
-struct Rett { int x, y, l, a; };
+struct Rett
+{
+    int x, y, l, a;
+};
 
 // Nearest pixel, ties to even, symmetric around zero so that moves up and down match.
 constexpr int Px(int twips)

@@ -17,7 +17,12 @@ public:
     };
     // From the best band down; the first whose minimum the average reaches is its band.
     static constexpr std::array<Fascia, 6> Fasce{{
-        {90, 0}, {80, 1}, {65, 2}, {50, 3}, {20, 4}, {0, 5},
+        {90, 0},
+        {80, 1},
+        {65, 2},
+        {50, 3},
+        {20, 4},
+        {0, 5},
     }};
 
     static constexpr int PerMedia(Intero media)

@@ -11,11 +11,22 @@ std::u32string Decodifica(std::string_view s)
         const auto b = static_cast<unsigned char>(s[i]);
         int extra = 0;
         char32_t cp = 0;
-        if (b < 0x80) { cp = b; }
-        else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; extra = 1; }
-        else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; extra = 2; }
-        else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; extra = 3; }
-        else { out.push_back(U'\uFFFD'); ++i; continue; }
+        if (b < 0x80) {
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            cp = b & 0x1F;
+            extra = 1;
+        } else if ((b & 0xF0) == 0xE0) {
+            cp = b & 0x0F;
+            extra = 2;
+        } else if ((b & 0xF8) == 0xF0) {
+            cp = b & 0x07;
+            extra = 3;
+        } else {
+            out.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
         if (i + extra >= s.size()) { // sequence cut short by the end of the text
             out.push_back(U'\uFFFD');
             break;
@@ -23,10 +34,17 @@ std::u32string Decodifica(std::string_view s)
         bool valido = true;
         for (int k = 1; k <= extra; ++k) {
             const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) { valido = false; break; }
+            if ((c & 0xC0) != 0x80) {
+                valido = false;
+                break;
+            }
             cp = (cp << 6) | (c & 0x3F);
         }
-        if (!valido) { out.push_back(U'\uFFFD'); ++i; continue; }
+        if (!valido) {
+            out.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
         out.push_back(cp);
         i += extra + 1;
     }
@@ -59,13 +77,18 @@ std::string Codifica(std::u32string_view s)
 // Case mapping for the letters a name can hold: ASCII, Latin-1 and Latin Extended-A.
 char32_t Maiuscola(char32_t c)
 {
-    if (c >= U'a' && c <= U'z') return c - 32;
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
-    if (c == 0xFF) return 0x178;
+    if (c >= U'a' && c <= U'z')
+        return c - 32;
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return c - 32;
+    if (c == 0xFF)
+        return 0x178;
     if (c >= 0x100 && c <= 0x17F) {
         const bool dispariMinuscola = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
-        if (dispariMinuscola) return (c % 2 == 0) ? c - 1 : c;
+        if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F)
+            return c;
+        if (dispariMinuscola)
+            return (c % 2 == 0) ? c - 1 : c;
         return (c % 2 == 1) ? c - 1 : c;
     }
     return c;
@@ -73,19 +96,27 @@ char32_t Maiuscola(char32_t c)
 
 char32_t Minuscola(char32_t c)
 {
-    if (c >= U'A' && c <= U'Z') return c + 32;
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
-    if (c == 0x178) return 0xFF;
+    if (c >= U'A' && c <= U'Z')
+        return c + 32;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 32;
+    if (c == 0x178)
+        return 0xFF;
     if (c >= 0x100 && c <= 0x17F) {
         const bool dispariMinuscola = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (c == 0x130 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
-        if (dispariMinuscola) return (c % 2 == 1) ? c + 1 : c;
+        if (c == 0x130 || c == 0x138 || c == 0x149 || c == 0x17F)
+            return c;
+        if (dispariMinuscola)
+            return (c % 2 == 1) ? c + 1 : c;
         return (c % 2 == 0) ? c + 1 : c;
     }
     return c;
 }
 
-bool Spazio(char32_t c) { return c == U' '; }
+bool Spazio(char32_t c)
+{
+    return c == U' ';
+}
 
 } // namespace
 

@@ -11,7 +11,7 @@
 class FonteCasuale;
 
 enum class Esito {
-    Rifiutata,     // above the announced maximum: not counted
+    Rifiutata, // above the announced maximum: not counted
     TroppoGrande,
     TroppoPiccolo,
     Indovinato,

@@ -8,9 +8,13 @@
 // Where everything of the information window stands and how it looks, in twips.
 namespace DisposizioneAbout {
 
-using Twips::Rett;
 using ::Rgb;
-struct Incisione { int y, x1, x2; Rgb colore; };
+using Twips::Rett;
+struct Incisione
+{
+    int y, x1, x2;
+    Rgb colore;
+};
 
 inline constexpr int LarghezzaClient = 5025;
 inline constexpr int AltezzaClient = 2850;
@@ -39,9 +43,8 @@ inline constexpr Rett Text1{240, 810, 4560, 1605};
 
 // Three engraved separators, each a grey line over a light one.
 inline constexpr Incisione Line1[6]{
-    {975, 405, 4450, Colore::Grigio},  {990, 405, 4450, Colore::GrigioChiaro},
-    {1740, 405, 4450, Colore::GrigioChiaro}, {1725, 405, 4450, Colore::Grigio},
-    {2310, 405, 4450, Colore::GrigioChiaro}, {2295, 405, 4450, Colore::Grigio},
+    {975, 405, 4450, Colore::Grigio},  {990, 405, 4450, Colore::GrigioChiaro},  {1740, 405, 4450, Colore::GrigioChiaro},
+    {1725, 405, 4450, Colore::Grigio}, {2310, 405, 4450, Colore::GrigioChiaro}, {2295, 405, 4450, Colore::Grigio},
 };
 
 } // namespace DisposizioneAbout

@@ -51,7 +51,7 @@ QString Piattaforma()
 }
 
 QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, D::Rett r, const QString &testo = {},
-                  Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop)
+                       Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop)
 {
     auto *l = new QLabel(testo, padre);
     l->setObjectName(nome);

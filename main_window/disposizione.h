@@ -6,11 +6,24 @@
 // Where everything of the game window stands and how it looks, in client-area pixels.
 namespace Disposizione {
 
-struct Rett { int x, y, l, a; };
-struct Segmento { int x1, y1, x2, y2; };
+struct Rett
+{
+    int x, y, l, a;
+};
+struct Segmento
+{
+    int x1, y1, x2, y2;
+};
 using ::Rgb;
-struct Carattere { double punti; bool grassetto; };
-struct Punto { int x, y; };
+struct Carattere
+{
+    double punti;
+    bool grassetto;
+};
+struct Punto
+{
+    int x, y;
+};
 
 inline constexpr int LarghezzaClient = 564;
 inline constexpr int AltezzaClient = 370;
@@ -19,7 +32,7 @@ namespace Colore = ::Colore;
 inline constexpr Rgb ColoreLampo = Colore::Rosso; // the flash that draws the eye to a control
 
 namespace Font {
-inline constexpr Carattere Finestra{8.25, false};      // every control without its own
+inline constexpr Carattere Finestra{8.25, false}; // every control without its own
 inline constexpr Carattere FinestraGrassetto{8.25, true};
 inline constexpr Carattere Risposta{13.5, false};
 inline constexpr Carattere Messaggio{12, false};
@@ -94,8 +107,6 @@ inline constexpr Segmento Line8{49, 196, 28, 210};
 inline constexpr Segmento Line4{525, 196, 498, 212};
 inline constexpr Segmento Line2{77, 21, 476, 21};
 inline constexpr Segmento Line3{77, 77, 77, 21};
-inline constexpr Segmento Line1[4]{
-    {15, 231, 555, 231}, {15, 232, 555, 232}, {15, 316, 555, 316}, {15, 315, 555, 315}};
-
+inline constexpr Segmento Line1[4]{{15, 231, 555, 231}, {15, 232, 555, 232}, {15, 316, 555, 316}, {15, 315, 555, 315}};
 
 } // namespace Disposizione

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QRegularExpression>
 
-Etichetta::Etichetta(QWidget *parent) : QWidget(parent), coloreTesto(palette().color(QPalette::WindowText))
+Etichetta::Etichetta(QWidget *parent)
+    : QWidget(parent)
+    , coloreTesto(palette().color(QPalette::WindowText))
 {
 }
 
@@ -61,7 +63,7 @@ Etichetta *Etichetta::Copia() const
 namespace {
 constexpr int Allineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 constexpr int CarattereMinimo = 8;
-}
+} // namespace
 
 QRect Etichetta::Interno() const
 {

@@ -12,7 +12,8 @@
 
 namespace D = Disposizione;
 
-Fabbrica::Fabbrica(QWidget *s) : strato(s)
+Fabbrica::Fabbrica(QWidget *s)
+    : strato(s)
 {
 }
 

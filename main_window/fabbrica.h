@@ -21,8 +21,9 @@ public:
     explicit Fabbrica(QWidget *strato);
 
     Etichetta *NuovaEtichetta(const QString &nome, const Disposizione::Rett &r, const Disposizione::Carattere &f,
-                         bool bordo = false) const;
-    Immagine *NuovaImmagine(const QString &nome, const Disposizione::Rett &r, const Figura *figura, bool visibile) const;
+                              bool bordo = false) const;
+    Immagine *NuovaImmagine(const QString &nome, const Disposizione::Rett &r, const Figura *figura,
+                            bool visibile) const;
     Linea *NuovaLinea(const Disposizione::Segmento &s, int spessore, const QColor &colore) const;
     Forma *NuovaForma(const QString &nome, const Disposizione::Rett &r, const QColor &riempimento) const;
     // Window text, the colour of every label and line without its own.

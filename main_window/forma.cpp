@@ -3,7 +3,8 @@
 
 #include <QPainter>
 
-Forma::Forma(QWidget *parent) : QWidget(parent)
+Forma::Forma(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -45,8 +45,8 @@ QString DaStd(const std::string &s)
 } // namespace
 
 frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
     , servizi(s)
 {
     setObjectName(QStringLiteral("frmCercanum"));
@@ -134,7 +134,8 @@ void frmCercanum::CreaControlliFinestra()
     cmdInfo = pulsante(QStringLiteral("cmdInfo"), D::cmdInfo, Colore::Crema, nullptr, Testi::SuggerimentoInfo);
     cmdNuovoGioco = pulsante(QStringLiteral("cmdNuovoGioco"), D::cmdNuovoGioco, Colore::Crema, &Figure::Ricomincia,
                              Testi::SuggerimentoNuovoGioco);
-    cmdChiudi = pulsante(QStringLiteral("cmdChiudi"), D::cmdChiudi, Colore::Crema, &Figure::Esci, Testi::SuggerimentoChiudi);
+    cmdChiudi =
+        pulsante(QStringLiteral("cmdChiudi"), D::cmdChiudi, Colore::Crema, &Figure::Esci, Testi::SuggerimentoChiudi);
 
     chkNoSound = new QCheckBox(this);
     chkNoSound->setObjectName(QStringLiteral("chkNoSound"));
@@ -288,8 +289,8 @@ void frmCercanum::VerificaFineGioco()
     cmdNew->hide();
     txtInput->clear();
     txtInput->setEnabled(false);
-    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(
-        this, Testi::FineDelGioco, Testi::Titolo, Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
+    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(this, Testi::FineDelGioco, Testi::Titolo,
+                                                              Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
     if (scelta != Messaggi::Risposta::Si) {
         servizi.terminazione.TerminaSubito();
         return;

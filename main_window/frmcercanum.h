@@ -78,7 +78,11 @@ private:
     Cercanum modulo;
     Partita partita;
     int occupato = 0;
-    enum class Rinvio { Nessuno, NuovoGioco, Info } rinvio = Rinvio::Nessuno;
+    enum class Rinvio {
+        Nessuno,
+        NuovoGioco,
+        Info
+    } rinvio = Rinvio::Nessuno;
     friend class Occupazione;
 
     // The paper, laid from the window's corner at every repaint: a tile, not a copy of the whole

@@ -4,8 +4,8 @@
 #include "frmcercanum.h"
 
 #include "etichetta.h"
-#include "faccia.h"
 #include "fabbrica.h"
+#include "faccia.h"
 #include "immagine.h"
 #include "messaggi.h"
 #include "nomefisso.h"
@@ -73,7 +73,8 @@ void frmCercanum::AnnunciaNumero(Intero n)
     if (partita.NumGiocatori() == 1)
         lblInfoTemp->ImpostaTesto(msg);
     else
-        lblInfoTemp->ImpostaTesto(Testi::Gioca + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo()))
+        lblInfoTemp->ImpostaTesto(Testi::Gioca
+                                  + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo()))
                                   + QStringLiteral(". ") + msg);
     riscontro->PensaAnim(true);
 }
@@ -144,6 +145,7 @@ void frmCercanum::ChiudiNumero(const Risultato &r, const QString &messaggio)
         return;
     }
     const QString prima = messaggio.isEmpty() ? QString() : messaggio + Testi::Acapo;
-    lblMessaggio->ImpostaTesto(prima + Testi::AdessoGioca + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo())));
+    lblMessaggio->ImpostaTesto(prima + Testi::AdessoGioca
+                               + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo())));
     tabellone->SegnaTurno(1 - r.colonna);
 }

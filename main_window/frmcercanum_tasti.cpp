@@ -23,8 +23,7 @@ int CodiceTasto(const QKeyEvent *e)
         return 13;
     if (e->key() == Qt::Key_Backspace)
         return 8;
-    if (e->key() == Qt::Key_Delete || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab
-        || e->text().isEmpty())
+    if (e->key() == Qt::Key_Delete || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->text().isEmpty())
         return -1;
     return e->text().at(0).unicode();
 }

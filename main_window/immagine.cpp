@@ -3,7 +3,8 @@
 
 #include <QPainter>
 
-Immagine::Immagine(QWidget *parent) : QWidget(parent)
+Immagine::Immagine(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

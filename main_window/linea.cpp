@@ -4,7 +4,10 @@
 #include <QPainter>
 
 Linea::Linea(QWidget *parent, const QLine &e, int s, const QColor &c)
-    : QWidget(parent), estremi(e), spessore(s), colore(c)
+    : QWidget(parent)
+    , estremi(e)
+    , spessore(s)
+    , colore(c)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QRect box = QRect(e.p1(), e.p2()).normalized();

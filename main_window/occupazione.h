@@ -8,7 +8,11 @@
 class Occupazione
 {
 public:
-    explicit Occupazione(frmCercanum &f) : finestra(f) { ++finestra.occupato; }
+    explicit Occupazione(frmCercanum &f)
+        : finestra(f)
+    {
+        ++finestra.occupato;
+    }
     ~Occupazione()
     {
         if (--finestra.occupato == 0 && finestra.rinvio != frmCercanum::Rinvio::Nessuno)

@@ -14,13 +14,18 @@
 
 namespace D = Disposizione;
 
-PistaPalline::PistaPalline(const Fabbrica &f, Orologio &o) : orologio(o)
+PistaPalline::PistaPalline(const Fabbrica &f, Orologio &o)
+    : orologio(o)
 {
     // Bottom to top: the question marks, then the teachers over them.
-    imgSmileForm[2] = f.NuovaImmagine(QStringLiteral("imgSmileForm(2)"), D::imgSmileFormDomanda, &Figure::SmileForm[2], false);
-    imgSmileForm[3] = f.NuovaImmagine(QStringLiteral("imgSmileForm(3)"), D::imgSmileFormDomanda, &Figure::SmileForm[3], true);
-    imgSmileForm[0] = f.NuovaImmagine(QStringLiteral("imgSmileForm(0)"), D::imgSmileFormMaestro, &Figure::SmileForm[0], true);
-    imgSmileForm[1] = f.NuovaImmagine(QStringLiteral("imgSmileForm(1)"), D::imgSmileFormMaestro, &Figure::SmileForm[1], false);
+    imgSmileForm[2] =
+        f.NuovaImmagine(QStringLiteral("imgSmileForm(2)"), D::imgSmileFormDomanda, &Figure::SmileForm[2], false);
+    imgSmileForm[3] =
+        f.NuovaImmagine(QStringLiteral("imgSmileForm(3)"), D::imgSmileFormDomanda, &Figure::SmileForm[3], true);
+    imgSmileForm[0] =
+        f.NuovaImmagine(QStringLiteral("imgSmileForm(0)"), D::imgSmileFormMaestro, &Figure::SmileForm[0], true);
+    imgSmileForm[1] =
+        f.NuovaImmagine(QStringLiteral("imgSmileForm(1)"), D::imgSmileFormMaestro, &Figure::SmileForm[1], false);
 
     const QColor testo = f.TestoFinestra();
     f.NuovaLinea(D::Line5, 1, testo);

@@ -39,14 +39,23 @@ void ImpostaColoreSfondo(QWidget *w, const QColor &c)
 
 } // namespace
 
-Riscontro::Riscontro(const Fabbrica &f, QWidget *fin, Orologio &o, FonteCasuale &c, Suoni &s,
-                     const Partita &p, std::function<bool()> attesa)
-    : QObject(fin), finestra(fin), orologio(o), caso(c), suoni(s), partita(p), inAttesa(std::move(attesa))
+Riscontro::Riscontro(const Fabbrica &f, QWidget *fin, Orologio &o, FonteCasuale &c, Suoni &s, const Partita &p,
+                     std::function<bool()> attesa)
+    : QObject(fin)
+    , finestra(fin)
+    , orologio(o)
+    , caso(c)
+    , suoni(s)
+    , partita(p)
+    , inAttesa(std::move(attesa))
 {
-    imgIngranaggio[1] = f.NuovaImmagine(QStringLiteral("imgIngranaggio(1)"), D::imgIngranaggio, &Figure::Ingranaggio[1], false);
-    imgIngranaggio[0] = f.NuovaImmagine(QStringLiteral("imgIngranaggio(0)"), D::imgIngranaggio, &Figure::Ingranaggio[0], false);
+    imgIngranaggio[1] =
+        f.NuovaImmagine(QStringLiteral("imgIngranaggio(1)"), D::imgIngranaggio, &Figure::Ingranaggio[1], false);
+    imgIngranaggio[0] =
+        f.NuovaImmagine(QStringLiteral("imgIngranaggio(0)"), D::imgIngranaggio, &Figure::Ingranaggio[0], false);
     imgPensa = f.NuovaImmagine(QStringLiteral("imgPensa"), D::imgPensa, &Figure::Pensa, false);
-    lblAnimazNumeri = f.NuovaEtichetta(QStringLiteral("lblAnimazNumeri"), D::lblAnimazNumeri, D::Font::FinestraGrassetto);
+    lblAnimazNumeri =
+        f.NuovaEtichetta(QStringLiteral("lblAnimazNumeri"), D::lblAnimazNumeri, D::Font::FinestraGrassetto);
     lblAnimazNumeri->ImpostaTesto(QStringLiteral("100"));
     lblAnimazNumeri->hide();
     for (int i = 0; i < 9; ++i)

@@ -25,8 +25,8 @@ class Riscontro : public QObject
     Q_OBJECT
 public:
     // `inAttesa`: no answer yet for the number and nothing typed, so the tick may sound.
-    Riscontro(const Fabbrica &fabbrica, QWidget *finestra, Orologio &orologio, FonteCasuale &caso,
-              Suoni &suoni, const Partita &partita, std::function<bool()> inAttesa);
+    Riscontro(const Fabbrica &fabbrica, QWidget *finestra, Orologio &orologio, FonteCasuale &caso, Suoni &suoni,
+              const Partita &partita, std::function<bool()> inAttesa);
 
     void PensaAnim(bool on);
     void MostraSmile(Intero v);

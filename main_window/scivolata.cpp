@@ -11,7 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-Scivolata::Scivolata(Orologio &orologio) : orologio(orologio)
+Scivolata::Scivolata(Orologio &orologio)
+    : orologio(orologio)
 {
 }
 

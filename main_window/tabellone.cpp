@@ -18,8 +18,8 @@ namespace {
 
 // Builds columns 1..14 of a row as copies of column 0, each overlapping its left neighbour by
 // one pixel so that the borders coincide.
-void CostruisciColonne(std::vector<Etichetta *> &numeri, std::vector<Etichetta *> &punteggi,
-                       const QString &nomeNumeri, const QString &nomePunteggi)
+void CostruisciColonne(std::vector<Etichetta *> &numeri, std::vector<Etichetta *> &punteggi, const QString &nomeNumeri,
+                       const QString &nomePunteggi)
 {
     for (int i = 1; i < Partita::NumeriPerGioco; ++i) {
         Etichetta *numero = numeri[0]->Copia();
@@ -62,7 +62,8 @@ Tabellone::Tabellone(const Fabbrica &f)
                                          {D::imgGiudizioX[i], D::imgGiudizioY, 32, 32}, &Figure::Giudizio[i], true);
 
     imgBuco = f.NuovaImmagine(QStringLiteral("imgBuco"), D::imgBuco, &Figure::Buco, false);
-    lblPuntiRealizzati = f.NuovaEtichetta(QStringLiteral("lblPuntiRealizzati"), D::lblPuntiRealizzati, D::Font::PuntiRealizzati);
+    lblPuntiRealizzati =
+        f.NuovaEtichetta(QStringLiteral("lblPuntiRealizzati"), D::lblPuntiRealizzati, D::Font::PuntiRealizzati);
     lblPuntiRealizzati->ImpostaColoreTesto(Fabbrica::Colore(Colore::Rosso));
 
     const QColor testo = f.TestoFinestra();
@@ -85,10 +86,14 @@ Tabellone::Tabellone(const Fabbrica &f)
         e->hide();
         return e;
     };
-    lblNumGioco.push_back(cella(QStringLiteral("lblNumGioco(0)"), D::lblNumGioco0, false, testo, Fabbrica::Colore(Colore::RossoChiaro)));
-    lblPunteggio.push_back(cella(QStringLiteral("lblPunteggio(0)"), D::lblPunteggio0, true, coloriGiocatori[0], sfondo));
-    lblNumGioco1.push_back(cella(QStringLiteral("lblNumGioco1(0)"), D::lblNumGioco10, false, testo, Fabbrica::Colore(Colore::VerdeChiaro)));
-    lblPunteggio1.push_back(cella(QStringLiteral("lblPunteggio1(0)"), D::lblPunteggio10, true, coloriGiocatori[1], sfondo));
+    lblNumGioco.push_back(
+        cella(QStringLiteral("lblNumGioco(0)"), D::lblNumGioco0, false, testo, Fabbrica::Colore(Colore::RossoChiaro)));
+    lblPunteggio.push_back(
+        cella(QStringLiteral("lblPunteggio(0)"), D::lblPunteggio0, true, coloriGiocatori[0], sfondo));
+    lblNumGioco1.push_back(cella(QStringLiteral("lblNumGioco1(0)"), D::lblNumGioco10, false, testo,
+                                 Fabbrica::Colore(Colore::VerdeChiaro)));
+    lblPunteggio1.push_back(
+        cella(QStringLiteral("lblPunteggio1(0)"), D::lblPunteggio10, true, coloriGiocatori[1], sfondo));
     const D::Rett etic[2]{D::lblEtic0, D::lblEtic1};
     const D::Rett punti[2]{D::lblPunti0, D::lblPunti1};
     for (int i = 0; i < 2; ++i) {

@@ -5,6 +5,9 @@
 # runs them there.
 set -euo pipefail
 radice="$(cd "$(dirname "$0")/.." && pwd)"
+# The layout first: it fails in a second, before any build.
+bash "$radice/scripts/install-deps.sh"
+(cd "$radice" && git ls-files -z -- '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run -Werror)
 bash "$radice/scripts/build.sh" -DCERCANUM_AVVISI_ERRORI=ON
 cd "$radice/build"
 ctest --output-on-failure -j"$(nproc)"

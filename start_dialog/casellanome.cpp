@@ -21,7 +21,8 @@ public:
 
 } // namespace
 
-CasellaNome::CasellaNome(QWidget *padre) : QLineEdit(padre)
+CasellaNome::CasellaNome(QWidget *padre)
+    : QLineEdit(padre)
 {
     // Every code point takes at most two UTF-16 units; the validator holds the real limit.
     setMaxLength(2 * NomeFisso::Lunghezza);

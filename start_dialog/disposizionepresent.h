@@ -9,8 +9,8 @@
 // Controls inside Frame1 are measured from the frame's corner.
 namespace DisposizionePresent {
 
-using Twips::Rett;
 using ::Rgb;
+using Twips::Rett;
 
 inline constexpr int LarghezzaClient = 4800;
 // Caption bar and borders: the run-time heights below are outer heights.

@@ -8,18 +8,18 @@
 #include "disposizionepresent.h"
 #include "figure.h"
 #include "immagini.h"
-#include "tavolozza.h"
 #include "nomefisso.h"
 #include "pulsante.h"
 #include "suoni.h"
+#include "tavolozza.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -198,8 +198,8 @@ void frmPresent::Form_Unload()
     // A name of blanks only would show as nothing everywhere: it counts as no name.
     const bool entrambi = !NomeFisso::Rifila(testo[0]).empty() && !NomeFisso::Rifila(testo[1]).empty();
     for (int i = 0; i < 2; ++i)
-        scelta.nomi[i] = NomeFisso::Adatta(
-            entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i])) : std::string(NomiPredefiniti[i]));
+        scelta.nomi[i] = NomeFisso::Adatta(entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i]))
+                                                    : std::string(NomiPredefiniti[i]));
     scelta.numero = 2;
 }
 

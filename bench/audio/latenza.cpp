@@ -200,8 +200,8 @@ int main(int argc, char *argv[])
     UscitaAudioSdl uscita;
     const double avvio = Millisecondi(Orologio::now() - t0);
     std::printf("driver %s, %d output device(s), ready in %.2f ms; buffer %d frames at %d Hz = %.1f ms\n",
-                SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "none", uscita.NumDispositivi(),
-                avvio, UscitaAudioSdl::CampioniPerBuffer, UscitaAudioSdl::Frequenza,
+                SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "none", uscita.NumDispositivi(), avvio,
+                UscitaAudioSdl::CampioniPerBuffer, UscitaAudioSdl::Frequenza,
                 1000.0 * UscitaAudioSdl::CampioniPerBuffer / UscitaAudioSdl::Frequenza);
     if (uscita.NumDispositivi() < 1)
         return 1;

@@ -39,7 +39,10 @@ QAccessibleInterface *Di(QWidget *finestra, const QString &nome)
     return Interfaccia(w);
 }
 
-QString Nome(QWidget *finestra, const QString &nome) { return Di(finestra, nome)->text(QAccessible::Name); }
+QString Nome(QWidget *finestra, const QString &nome)
+{
+    return Di(finestra, nome)->text(QAccessible::Name);
+}
 
 // Every interface under `radice`, depth first, as a screen reader walks the tree.
 void Visita(QAccessibleInterface *radice, const std::function<void(QAccessibleInterface *)> &f)
@@ -110,7 +113,8 @@ frmCercanum &Avvia(Banco &b, Banco::Scelta scelta = {})
 class Sonda
 {
 public:
-    explicit Sonda(std::vector<std::function<void(QWidget *)>> passi) : passi(std::move(passi))
+    explicit Sonda(std::vector<std::function<void(QWidget *)>> passi)
+        : passi(std::move(passi))
     {
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this] {
@@ -225,8 +229,8 @@ void TestAccessibilita::tabella_soloINomiInteri()
     QCOMPARE(nome("lblPunteggio1(14)"), QStringLiteral("Numero 15, giocatore 2"));
     QCOMPARE(nome("lblPunteggio(3)"), QStringLiteral("Numero 4, giocatore 1"));
     // Near misses name nothing rather than the wrong control.
-    for (const char *quasi : {"lblBall()", "lblBall(1", "lblBall(1)x", "xlblBall(1)", "lblBall(a)", "lblNumRisp(2)",
-                              "cmdNewx", "cmdNe"})
+    for (const char *quasi :
+         {"lblBall()", "lblBall(1", "lblBall(1)x", "xlblBall(1)", "lblBall(a)", "lblNumRisp(2)", "cmdNewx", "cmdNe"})
         QCOMPARE(nome(quasi), QStringLiteral("<none>"));
     QVERIFY(!TabellaAccessibile::Cerca(QStringLiteral("frmAbout"), QStringLiteral("cmdNew")));
 }
@@ -250,7 +254,8 @@ void TestAccessibilita::tabellone_celleEMedia()
     QCOMPARE(Nome(&f, QStringLiteral("lblPunteggio(0)")), QStringLiteral("Numero 1, giocatore 1: ") + punti);
     QCOMPARE(Di(&f, QStringLiteral("lblPunteggio(0)"))->text(QAccessible::Value), punti);
     QCOMPARE(Nome(&f, QStringLiteral("lblPunteggio(1)")), QStringLiteral("Numero 2, giocatore 1"));
-    QCOMPARE(Nome(&f, QStringLiteral("lblPunti(0)")), QStringLiteral("Media, giocatore 1: ") + E(f, "lblPunti(0)")->Testo());
+    QCOMPARE(Nome(&f, QStringLiteral("lblPunti(0)")),
+             QStringLiteral("Media, giocatore 1: ") + E(f, "lblPunti(0)")->Testo());
     QCOMPARE(Nome(&f, QStringLiteral("lblNome(1)")), QStringLiteral("Nome del giocatore 2: Marco"));
     // The judgement picture of the row says which judgement it shows.
     const QString giudizio = Nome(&f, QStringLiteral("imgPunteggio(0)"));
@@ -279,7 +284,8 @@ void TestAccessibilita::annunci_messaggiEVerdetti()
     Rispondi(f, QStringLiteral("3"));
     QVERIFY(ascolto.inseriti.contains(QStringLiteral("Il numero è troppo grande!\nScrivi un  numero più piccolo.")));
     Rispondi(f, QStringLiteral("6"));
-    QVERIFY(ascolto.inseriti.contains(QStringLiteral("Esatto! Hai indovinato il numero in 3 risposte.\nAdesso gioca Marco")));
+    QVERIFY(ascolto.inseriti.contains(
+        QStringLiteral("Esatto! Hai indovinato il numero in 3 risposte.\nAdesso gioca Marco")));
     // A listener that applies every change ends with what each label shows, a line break being
     // one character.
     for (const auto &[oggetto, testo] : ascolto.ricostruito) {

@@ -46,8 +46,7 @@ QByteArray Parola32(std::size_t v)
 
 QByteArray Blocco(const char *nome, const QByteArray &contenuto)
 {
-    return QByteArray(nome, 4) + Parola32(contenuto.size()) + contenuto
-        + QByteArray(contenuto.size() % 2, '\0');
+    return QByteArray(nome, 4) + Parola32(contenuto.size()) + contenuto + QByteArray(contenuto.size() % 2, '\0');
 }
 
 QByteArray Riff(const QByteArray &blocchi)
@@ -67,7 +66,7 @@ QByteArray ImmaginePcm(const Campioni &c)
 // with the predictor (256, 0) and only zero nibbles, so all its samples keep that level.
 struct Adpcm
 {
-    std::vector<int> livelli; // one per block
+    std::vector<int> livelli;   // one per block
     int byteUltimoBlocco = 256; // the last block may be partial: 2 + 2 * (n - 7) samples
     std::optional<std::size_t> fact;
     int frequenza = UscitaAudioSdl::Frequenza;
@@ -77,8 +76,8 @@ struct Adpcm
     QByteArray Immagine() const
     {
         const int media = frequenza * 256 / 500;
-        QByteArray fmt = Parole({2, 1, frequenza & 0xffff, frequenza >> 16, media & 0xffff, media >> 16,
-                                 256, 4, 32, 500, 7});
+        QByteArray fmt =
+            Parole({2, 1, frequenza & 0xffff, frequenza >> 16, media & 0xffff, media >> 16, 256, 4, 32, 500, 7});
         fmt += Parole({256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232});
         QByteArray dati;
         for (std::size_t i = 0; i < livelli.size(); ++i)
@@ -107,8 +106,7 @@ Campioni Dente(std::size_t n, int segno)
     return c;
 }
 
-template <typename Byte>
-Campioni DaByte(const std::vector<Byte> &b)
+template <typename Byte> Campioni DaByte(const std::vector<Byte> &b)
 {
     Campioni c(b.size() / 2);
     if (!c.empty()) // an empty vector's data() may be null, which memcpy must never get
@@ -142,7 +140,7 @@ protected:
     void SetUp() override
     {
         file = testing::TempDir() + "cercanum-audio-" + std::to_string(::getpid()) + "-"
-            + testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw";
+               + testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw";
         ::setenv("SDL_AUDIODRIVER", "disk", 1);
         ::setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
     }

@@ -54,19 +54,33 @@ public:
     Q_INVOKABLE void Apri(const QUrl &url) { aperti.append(url); }
 };
 
-template <typename T>
-T *Figlio(QWidget *w, const QString &nome)
+template <typename T> T *Figlio(QWidget *w, const QString &nome)
 {
     auto *f = w->findChild<T *>(nome);
     if (!f)
         qFatal("no control %s", qPrintable(nome));
     return f;
 }
-QRadioButton *Opzione(QWidget *w, int i) { return Figlio<QRadioButton>(w, QStringLiteral("optNumGiocatori%1").arg(i)); }
-QLineEdit *Nome(QWidget *w, int i) { return Figlio<QLineEdit>(w, QStringLiteral("txtGiocatori%1").arg(i)); }
-QPushButton *Bottone(QWidget *w, const char *nome) { return Figlio<QPushButton>(w, QString::fromLatin1(nome)); }
-QGroupBox *Frame1(QWidget *w) { return Figlio<QGroupBox>(w, QStringLiteral("Frame1")); }
-QPlainTextEdit *Text1(QWidget *w) { return Figlio<QPlainTextEdit>(w, QStringLiteral("Text1")); }
+QRadioButton *Opzione(QWidget *w, int i)
+{
+    return Figlio<QRadioButton>(w, QStringLiteral("optNumGiocatori%1").arg(i));
+}
+QLineEdit *Nome(QWidget *w, int i)
+{
+    return Figlio<QLineEdit>(w, QStringLiteral("txtGiocatori%1").arg(i));
+}
+QPushButton *Bottone(QWidget *w, const char *nome)
+{
+    return Figlio<QPushButton>(w, QString::fromLatin1(nome));
+}
+QGroupBox *Frame1(QWidget *w)
+{
+    return Figlio<QGroupBox>(w, QStringLiteral("Frame1"));
+}
+QPlainTextEdit *Text1(QWidget *w)
+{
+    return Figlio<QPlainTextEdit>(w, QStringLiteral("Text1"));
+}
 
 bool CentrataSu(const QWidget *w, const QWidget *padre)
 {
@@ -121,7 +135,11 @@ bool ConModale(const std::function<void()> &apri, const std::function<void(QWidg
 }
 
 using Nomi = std::array<std::string, 2>;
-enum class Chiusura { Ok, Invio, Box };
+enum class Chiusura {
+    Ok,
+    Invio,
+    Box
+};
 
 } // namespace
 
@@ -161,18 +179,19 @@ private slots:
     {
         // Lower-case names would come back proper-cased if anything were stored.
         nomi = {"luca      ", "sara      "};
-        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [&](QWidget *w) {
-            QCOMPARE(w->windowTitle(), QStringLiteral("Cercanum "));
-            QVERIFY(CentrataSu(w, &padre));
-            QVERIFY(Opzione(w, 0)->isChecked());
-            QVERIFY(!Frame1(w)->isVisible());
-            QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
-            QCOMPARE(Bottone(w, "cmdOk")->y(), 102);
-            QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().numero, Intero(1));
-            Premi(w, Qt::Key_Escape); // no cancel button
-            QVERIFY(w->isVisible());
-            Premi(w, Qt::Key_Return);
-        }));
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
+                          [&](QWidget *w) {
+                              QCOMPARE(w->windowTitle(), QStringLiteral("Cercanum "));
+                              QVERIFY(CentrataSu(w, &padre));
+                              QVERIFY(Opzione(w, 0)->isChecked());
+                              QVERIFY(!Frame1(w)->isVisible());
+                              QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
+                              QCOMPARE(Bottone(w, "cmdOk")->y(), 102);
+                              QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().numero, Intero(1));
+                              Premi(w, Qt::Key_Escape); // no cancel button
+                              QVERIFY(w->isVisible());
+                              Premi(w, Qt::Key_Return);
+                          }));
         QCOMPARE(scelta.numero, Intero(1));
         QCOMPARE(scelta.nomi, (Nomi{"luca      ", "sara      "}));
     }
@@ -184,14 +203,25 @@ private slots:
         QTest::addColumn<Chiusura>("chiusura");
         QTest::addColumn<QString>("atteso0");
         QTest::addColumn<QString>("atteso1");
-        QTest::newRow("spazi e maiuscole") << "  marco" << "ANNA MARIA" << Chiusura::Ok << "Marco     " << "Anna Maria";
-        QTest::newRow("box come OK") << "  marco" << "ANNA MARIA" << Chiusura::Box << "Marco     " << "Anna Maria";
-        QTest::newRow("solo il primo") << "marco" << "" << Chiusura::Invio << "Rosso     " << "Verde     ";
-        QTest::newRow("solo il secondo") << "" << "anna" << Chiusura::Box << "Rosso     " << "Verde     ";
-        QTest::newRow("solo spazi non contano") << "   " << "anna" << Chiusura::Ok << "Rosso     " << "Verde     ";
+        QTest::newRow("spazi e maiuscole") << "  marco"
+                                           << "ANNA MARIA" << Chiusura::Ok << "Marco     "
+                                           << "Anna Maria";
+        QTest::newRow("box come OK") << "  marco"
+                                     << "ANNA MARIA" << Chiusura::Box << "Marco     "
+                                     << "Anna Maria";
+        QTest::newRow("solo il primo") << "marco"
+                                       << "" << Chiusura::Invio << "Rosso     "
+                                       << "Verde     ";
+        QTest::newRow("solo il secondo") << ""
+                                         << "anna" << Chiusura::Box << "Rosso     "
+                                         << "Verde     ";
+        QTest::newRow("solo spazi non contano") << "   "
+                                                << "anna" << Chiusura::Ok << "Rosso     "
+                                                << "Verde     ";
         QTest::newRow("accenti e marcatura") << QString::fromUtf8("élia dE luca") << "<b>x</b>" << Chiusura::Invio
                                              << QString::fromUtf8("Élia De Lu") << "<b>x</b>  ";
-        QTest::newRow("undicesimo rifiutato") << "abcdefghijkl" << "MARIA" << Chiusura::Ok << "Abcdefghij"
+        QTest::newRow("undicesimo rifiutato") << "abcdefghijkl"
+                                              << "MARIA" << Chiusura::Ok << "Abcdefghij"
                                               << "Maria     ";
         const QString emoji = QString::fromUtf8("\U0001F600");
         QTest::newRow("dieci emoji") << emoji.repeated(11) << QString::fromUtf8("ß\U0001F431") << Chiusura::Ok
@@ -203,17 +233,18 @@ private slots:
         QFETCH(QString, primo);
         QFETCH(QString, secondo);
         QFETCH(Chiusura, chiusura);
-        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [&](QWidget *w) {
-            QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
-            QCOMPARE(w->focusWidget(), Nome(w, 0));
-            Scrivi(Nome(w, 0), primo);
-            Scrivi(Nome(w, 1), secondo);
-            switch (chiusura) {
-            case Chiusura::Ok: QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton); break;
-            case Chiusura::Invio: QTest::keyClick(Nome(w, 1), Qt::Key_Return); break;
-            case Chiusura::Box: w->close(); break;
-            }
-        }));
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
+                          [&](QWidget *w) {
+                              QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
+                              QCOMPARE(w->focusWidget(), Nome(w, 0));
+                              Scrivi(Nome(w, 0), primo);
+                              Scrivi(Nome(w, 1), secondo);
+                              switch (chiusura) {
+                              case Chiusura::Ok: QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton); break;
+                              case Chiusura::Invio: QTest::keyClick(Nome(w, 1), Qt::Key_Return); break;
+                              case Chiusura::Box: w->close(); break;
+                              }
+                          }));
         QCOMPARE(scelta.numero, Intero(2));
         QTEST(QString::fromStdString(scelta.nomi[0]), "atteso0");
         QTEST(QString::fromStdString(scelta.nomi[1]), "atteso1");
@@ -268,17 +299,18 @@ private slots:
     void presentazione_nomiSelezionatiAlFuoco()
     {
         nomi = {"Anna      ", "Marco     "};
-        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [](QWidget *w) {
-            QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
-            QCOMPARE(w->focusWidget(), Nome(w, 0));
-            QCOMPARE(Nome(w, 0)->selectedText(), QStringLiteral("Anna      "));
-            Scrivi(Nome(w, 0), QStringLiteral("luca"));
-            // A click into the second box selects its whole name too.
-            QTest::mouseClick(Nome(w, 1), Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(Nome(w, 1)->selectedText(), QStringLiteral("Marco     "));
-            Scrivi(Nome(w, 1), QStringLiteral("sara"));
-            QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
-        }));
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
+                          [](QWidget *w) {
+                              QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
+                              QCOMPARE(w->focusWidget(), Nome(w, 0));
+                              QCOMPARE(Nome(w, 0)->selectedText(), QStringLiteral("Anna      "));
+                              Scrivi(Nome(w, 0), QStringLiteral("luca"));
+                              // A click into the second box selects its whole name too.
+                              QTest::mouseClick(Nome(w, 1), Qt::LeftButton, {}, QPoint(5, 5));
+                              QCOMPARE(Nome(w, 1)->selectedText(), QStringLiteral("Marco     "));
+                              Scrivi(Nome(w, 1), QStringLiteral("sara"));
+                              QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
+                          }));
         QCOMPARE(scelta.nomi, (Nomi{"Luca      ", "Sara      "}));
     }
 
@@ -286,13 +318,14 @@ private slots:
     {
         const Nomi prima{"<b>x</b>  ", "Anna Maria"};
         nomi = prima;
-        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [](QWidget *w) {
-            QVERIFY(Opzione(w, 0)->isChecked());
-            QCOMPARE(Nome(w, 0)->text(), QStringLiteral("<b>x</b>  "));
-            QCOMPARE(Nome(w, 1)->text(), QStringLiteral("Anna Maria"));
-            QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
-            QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
-        }));
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
+                          [](QWidget *w) {
+                              QVERIFY(Opzione(w, 0)->isChecked());
+                              QCOMPARE(Nome(w, 0)->text(), QStringLiteral("<b>x</b>  "));
+                              QCOMPARE(Nome(w, 1)->text(), QStringLiteral("Anna Maria"));
+                              QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
+                              QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
+                          }));
         QCOMPARE(scelta.numero, Intero(2));
         QCOMPARE(scelta.nomi, prima);
     }
@@ -300,18 +333,19 @@ private slots:
     void presentazione_soloTastiera()
     {
         // Arrows choose, Tab moves on, Alt+O confirms: no mouse needed.
-        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); }, [](QWidget *w) {
-            QVERIFY(QTest::qWaitForWindowActive(w));
-            QCOMPARE(w->focusWidget(), Opzione(w, 0));
-            Premi(w, Qt::Key_Right); // the arrow keeps the focus on the choice it made
-            QVERIFY(Opzione(w, 1)->isChecked());
-            Premi(w, Qt::Key_Tab);
-            QCOMPARE(w->focusWidget(), Nome(w, 0));
-            Scrivi(Nome(w, 0), QStringLiteral("ada"));
-            Premi(w, Qt::Key_Tab);
-            Scrivi(w->focusWidget(), QStringLiteral("bo"));
-            QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
-        }));
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
+                          [](QWidget *w) {
+                              QVERIFY(QTest::qWaitForWindowActive(w));
+                              QCOMPARE(w->focusWidget(), Opzione(w, 0));
+                              Premi(w, Qt::Key_Right); // the arrow keeps the focus on the choice it made
+                              QVERIFY(Opzione(w, 1)->isChecked());
+                              Premi(w, Qt::Key_Tab);
+                              QCOMPARE(w->focusWidget(), Nome(w, 0));
+                              Scrivi(Nome(w, 0), QStringLiteral("ada"));
+                              Premi(w, Qt::Key_Tab);
+                              Scrivi(w->focusWidget(), QStringLiteral("bo"));
+                              QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
+                          }));
         QCOMPARE(scelta.numero, Intero(2));
         QCOMPARE(scelta.nomi, (Nomi{"Ada       ", "Bo        "}));
     }
@@ -340,12 +374,18 @@ private slots:
         QTest::addColumn<bool>("fuocoSullaGuida");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("suggerimento");
-        QTest::newRow("avvio, Invio") << true << int(Qt::Key_Return) << false << "&Gioca" << "Inizia il gioco";
-        QTest::newRow("avvio, Esc") << true << int(Qt::Key_Escape) << false << "&Gioca" << "Inizia il gioco";
-        QTest::newRow("gioco, Invio del tastierino") << false << int(Qt::Key_Enter) << false << "&Chiudi" << "Esci";
-        QTest::newRow("gioco, Esc") << false << int(Qt::Key_Escape) << false << "&Chiudi" << "Esci";
-        QTest::newRow("gioco, box") << false << 0 << false << "&Chiudi" << "Esci";
-        QTest::newRow("Invio con la guida a fuoco") << false << int(Qt::Key_Return) << true << "&Chiudi" << "Esci";
+        QTest::newRow("avvio, Invio") << true << int(Qt::Key_Return) << false << "&Gioca"
+                                      << "Inizia il gioco";
+        QTest::newRow("avvio, Esc") << true << int(Qt::Key_Escape) << false << "&Gioca"
+                                    << "Inizia il gioco";
+        QTest::newRow("gioco, Invio del tastierino") << false << int(Qt::Key_Enter) << false << "&Chiudi"
+                                                     << "Esci";
+        QTest::newRow("gioco, Esc") << false << int(Qt::Key_Escape) << false << "&Chiudi"
+                                    << "Esci";
+        QTest::newRow("gioco, box") << false << 0 << false << "&Chiudi"
+                                    << "Esci";
+        QTest::newRow("Invio con la guida a fuoco") << false << int(Qt::Key_Return) << true << "&Chiudi"
+                                                    << "Esci";
     }
 
     void informazioni_pulsanteEChiusura()
@@ -353,44 +393,46 @@ private slots:
         QFETCH(bool, avvio);
         QFETCH(int, tasto);
         QFETCH(bool, fuocoSullaGuida);
-        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); }, [&](QWidget *w) {
-            QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni "));
-            QCOMPARE(w->size(), QSize(335, 190));
-            QVERIFY(CentrataSu(w, &padre));
-            QPushButton *comando = Bottone(w, "Command1");
-            QTEST(comando->text(), "testo");
-            QTEST(comando->toolTip(), "suggerimento");
-            QVERIFY(QTest::qWaitForWindowActive(w));
-            QCOMPARE(w->focusWidget(), comando);
-            if (fuocoSullaGuida) {
-                Premi(w, Qt::Key_Tab);
-                QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
-            }
-            if (tasto)
-                Premi(w, Qt::Key(tasto));
-            else
-                w->close();
-        }));
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); },
+                          [&](QWidget *w) {
+                              QCOMPARE(w->windowTitle(), QStringLiteral("Informazioni "));
+                              QCOMPARE(w->size(), QSize(335, 190));
+                              QVERIFY(CentrataSu(w, &padre));
+                              QPushButton *comando = Bottone(w, "Command1");
+                              QTEST(comando->text(), "testo");
+                              QTEST(comando->toolTip(), "suggerimento");
+                              QVERIFY(QTest::qWaitForWindowActive(w));
+                              QCOMPARE(w->focusWidget(), comando);
+                              if (fuocoSullaGuida) {
+                                  Premi(w, Qt::Key_Tab);
+                                  QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
+                              }
+                              if (tasto)
+                                  Premi(w, Qt::Key(tasto));
+                              else
+                                  w->close();
+                          }));
     }
 
     void informazioni_tastiAccessoEOrdine()
     {
         for (const bool avvio : {true, false}) {
-            QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); }, [&](QWidget *w) {
-                QVERIFY(QTest::qWaitForWindowActive(w));
-                QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
-                Premi(w, Qt::Key_Tab);
-                QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
-                Premi(w, Qt::Key_Space); // the rules, which Tab then visits
-                QVERIFY(Text1(w)->isVisible());
-                QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
-                Premi(w, Qt::Key_Tab);
-                Premi(w, Qt::Key_Tab);
-                QCOMPARE(w->focusWidget(), static_cast<QWidget *>(Text1(w)));
-                Premi(w, Qt::Key_Tab);
-                QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
-                QTest::keyClick(w->focusWidget(), avvio ? Qt::Key_G : Qt::Key_C, Qt::AltModifier);
-            }));
+            QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); },
+                              [&](QWidget *w) {
+                                  QVERIFY(QTest::qWaitForWindowActive(w));
+                                  QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
+                                  Premi(w, Qt::Key_Tab);
+                                  QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
+                                  Premi(w, Qt::Key_Space); // the rules, which Tab then visits
+                                  QVERIFY(Text1(w)->isVisible());
+                                  QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
+                                  Premi(w, Qt::Key_Tab);
+                                  Premi(w, Qt::Key_Tab);
+                                  QCOMPARE(w->focusWidget(), static_cast<QWidget *>(Text1(w)));
+                                  Premi(w, Qt::Key_Tab);
+                                  QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
+                                  QTest::keyClick(w->focusWidget(), avvio ? Qt::Key_G : Qt::Key_C, Qt::AltModifier);
+                              }));
         }
     }
 
@@ -414,11 +456,13 @@ private slots:
         QVERIFY(testo.endsWith(QStringLiteral(" se hai il \"pallino\" della matematica!")));
         QCOMPARE(testo.count(QLatin1Char('\n')), 7);
         QCOMPARE(testo.count(QStringLiteral("\r\n")), 7);
-        QCOMPARE(testo.split(QStringLiteral("\r\n")).at(2), QStringLiteral(
-            "Lo scopo del gioco è quello di scoprire, nel minor numero di tentativi possibili, i 15 numeri "
-            "casuali generati del computer. L 'intervallo proposto per i numeri da indovinare viene aumentato "
-            "gradatamente, in modo da aumentare anche la difficoltà del gioco stesso, e va da minimo di 0 a 10 "
-            "ad un massimo di 0 a 100."));
+        QCOMPARE(
+            testo.split(QStringLiteral("\r\n")).at(2),
+            QStringLiteral(
+                "Lo scopo del gioco è quello di scoprire, nel minor numero di tentativi possibili, i 15 numeri "
+                "casuali generati del computer. L 'intervallo proposto per i numeri da indovinare viene aumentato "
+                "gradatamente, in modo da aumentare anche la difficoltà del gioco stesso, e va da minimo di 0 a 10 "
+                "ad un massimo di 0 a 100."));
         // Each CRLF one paragraph of the box, with no empty one between.
         QCOMPARE(Text1(&d)->document()->blockCount(), 8);
 
@@ -436,16 +480,18 @@ private slots:
 
     void informazioni_riaperturaGuidaNascosta()
     {
-        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, false); }, [](QWidget *w) {
-            QTest::mouseClick(Bottone(w, "Check1"), Qt::LeftButton);
-            QVERIFY(Text1(w)->isVisible());
-            QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
-        }));
-        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, false); }, [](QWidget *w) {
-            QVERIFY(!Text1(w)->isVisible());
-            QVERIFY(!Bottone(w, "Check1")->isChecked());
-            QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
-        }));
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, false); },
+                          [](QWidget *w) {
+                              QTest::mouseClick(Bottone(w, "Check1"), Qt::LeftButton);
+                              QVERIFY(Text1(w)->isVisible());
+                              QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
+                          }));
+        QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, false); },
+                          [](QWidget *w) {
+                              QVERIFY(!Text1(w)->isVisible());
+                              QVERIFY(!Bottone(w, "Check1")->isChecked());
+                              QTest::mouseClick(Bottone(w, "Command1"), Qt::LeftButton);
+                          }));
     }
 
     void informazioni_versioneEPosta()
@@ -477,13 +523,20 @@ private slots:
         using P = Messaggi::Pulsanti;
         using I = Messaggi::Icona;
         using R = Messaggi::Risposta;
-        QTest::newRow("errore, Invio") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << QColor(0xd0, 0x20, 0x20) << int(Qt::Key_Return) << true << int(R::Ok);
-        QTest::newRow("errore, Esc") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical) << QColor(0xd0, 0x20, 0x20) << int(Qt::Key_Escape) << true << int(R::Ok);
-        QTest::newRow("perso, Esc") << int(P::Ok) << int(I::Esclamazione) << int(QMessageBox::Warning) << QColor(0xff, 0xcc, 0x00) << int(Qt::Key_Escape) << true << int(R::Ok);
-        QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Return) << true << int(R::Si);
-        QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_N) << true << int(R::No);
-        QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Escape) << false << 0;
-        QTest::newRow("fine, box") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question) << QColor(0x20, 0x60, 0xc0) << 0 << false << 0;
+        QTest::newRow("errore, Invio") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical)
+                                       << QColor(0xd0, 0x20, 0x20) << int(Qt::Key_Return) << true << int(R::Ok);
+        QTest::newRow("errore, Esc") << int(P::Ok) << int(I::Stop) << int(QMessageBox::Critical)
+                                     << QColor(0xd0, 0x20, 0x20) << int(Qt::Key_Escape) << true << int(R::Ok);
+        QTest::newRow("perso, Esc") << int(P::Ok) << int(I::Esclamazione) << int(QMessageBox::Warning)
+                                    << QColor(0xff, 0xcc, 0x00) << int(Qt::Key_Escape) << true << int(R::Ok);
+        QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
+                                     << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Return) << true << int(R::Si);
+        QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
+                                 << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_N) << true << int(R::No);
+        QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
+                                   << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Escape) << false << 0;
+        QTest::newRow("fine, box") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
+                                   << QColor(0x20, 0x60, 0xc0) << 0 << false << 0;
     }
 
     void messaggi_reali()
@@ -499,7 +552,10 @@ private slots:
         const auto tipo = Messaggi::Pulsanti(pulsanti);
         Messaggi::Risposta data{};
         const bool chiusa = ConModale(
-            [&] { data = messaggi.Mostra(&padre, QStringLiteral("a <b>b</b>\r\nc"), QStringLiteral("T"), Messaggi::Icona(icona), tipo); },
+            [&] {
+                data = messaggi.Mostra(&padre, QStringLiteral("a <b>b</b>\r\nc"), QStringLiteral("T"),
+                                       Messaggi::Icona(icona), tipo);
+            },
             [&](QWidget *w) {
                 auto *box = qobject_cast<QMessageBox *>(w);
                 QVERIFY(box);
@@ -515,7 +571,8 @@ private slots:
                                         ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                         : QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No);
                 QCOMPARE(box->standardButtons(), attesi);
-                QCOMPARE(box->defaultButton(), box->button(tipo == Messaggi::Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Yes));
+                QCOMPARE(box->defaultButton(),
+                         box->button(tipo == Messaggi::Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Yes));
                 for (QAbstractButton *b : box->buttons())
                     QVERIFY(b->icon().isNull()); // bare, like the game's own buttons
                 QCOMPARE(box->font().family(), QStringLiteral("Liberation Sans"));
@@ -578,9 +635,9 @@ private slots:
 
         const QCursor mano = CursoreMano();
         const std::vector<QWidget *> cliccabili{
-            Opzione(&presentazione, 0), Opzione(&presentazione, 1), Bottone(&presentazione, "cmdOk"),
-            Bottone(&informazioni, "Command1"), Bottone(&informazioni, "Check1"),
-            Figlio<QLabel>(&informazioni, QStringLiteral("lblEmail"))};
+            Opzione(&presentazione, 0),       Opzione(&presentazione, 1),
+            Bottone(&presentazione, "cmdOk"), Bottone(&informazioni, "Command1"),
+            Bottone(&informazioni, "Check1"), Figlio<QLabel>(&informazioni, QStringLiteral("lblEmail"))};
         for (QWidget *w : cliccabili) {
             QCOMPARE(w->cursor().shape(), mano.shape());
             QCOMPARE(w->cursor().hotSpot(), mano.hotSpot());

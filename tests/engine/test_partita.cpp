@@ -13,7 +13,10 @@ namespace {
 class FonteFissa final : public FonteCasuale
 {
 public:
-    explicit FonteFissa(float r) : valore(r) {}
+    explicit FonteFissa(float r)
+        : valore(r)
+    {
+    }
     float Estrai() override { return valore; }
     float valore;
 };
@@ -251,13 +254,31 @@ TEST(Turni, NuovaPartitaDopoCoppiaAbbandonataIniziaColPrimo)
 
 TEST(Risposte, SoloDaUnaATreCifre)
 {
-    struct Caso { const char *testo; std::optional<Intero> atteso; };
+    struct Caso
+    {
+        const char *testo;
+        std::optional<Intero> atteso;
+    };
     const std::vector<Caso> casi{
-        {"0", 0}, {"7", 7}, {"10", 10}, {"007", 7}, {"100", 100}, {"999", 999},
-        {"", std::nullopt}, {"1000", std::nullopt}, {"-1", std::nullopt}, {"+5", std::nullopt},
-        {" 5", std::nullopt}, {"5 ", std::nullopt}, {"2.5", std::nullopt}, {"2,5", std::nullopt},
-        {"1e3", std::nullopt}, {"&H1", std::nullopt}, {"0x1", std::nullopt}, {"a", std::nullopt},
-        {"\xD9\xA3", std::nullopt}, // ARABIC-INDIC DIGIT THREE
+        {"0", 0},
+        {"7", 7},
+        {"10", 10},
+        {"007", 7},
+        {"100", 100},
+        {"999", 999},
+        {"", std::nullopt},
+        {"1000", std::nullopt},
+        {"-1", std::nullopt},
+        {"+5", std::nullopt},
+        {" 5", std::nullopt},
+        {"5 ", std::nullopt},
+        {"2.5", std::nullopt},
+        {"2,5", std::nullopt},
+        {"1e3", std::nullopt},
+        {"&H1", std::nullopt},
+        {"0x1", std::nullopt},
+        {"a", std::nullopt},
+        {"\xD9\xA3", std::nullopt},     // ARABIC-INDIC DIGIT THREE
         {"\xEF\xBC\x95", std::nullopt}, // FULLWIDTH DIGIT FIVE
     };
     for (const Caso &c : casi)

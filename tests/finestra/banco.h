@@ -62,8 +62,7 @@ struct Banco
         std::vector<Messaggio> mostrati;
         std::deque<Risposta> risposte; // Si when empty
         std::function<void()> durante;
-        Risposta Mostra(QWidget *, const QString &testo, const QString &titolo, Icona icona,
-                        Pulsanti pulsanti) override
+        Risposta Mostra(QWidget *, const QString &testo, const QString &titolo, Icona icona, Pulsanti pulsanti) override
         {
             mostrati.push_back({testo, titolo, icona, pulsanti});
             diario->append(QStringLiteral("box:") + titolo);

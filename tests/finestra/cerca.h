@@ -13,8 +13,7 @@
 // The game window's controls by the names the game gives them, and the moves of a player.
 namespace Cerca {
 
-template <typename T>
-T *Controllo(const QWidget &f, const QString &nome)
+template <typename T> T *Controllo(const QWidget &f, const QString &nome)
 {
     auto *c = f.findChild<T *>(nome);
     if (!c)
@@ -22,12 +21,30 @@ T *Controllo(const QWidget &f, const QString &nome)
     return c;
 }
 
-inline Etichetta *E(const QWidget &f, const QString &nome) { return Controllo<Etichetta>(f, nome); }
-inline Immagine *I(const QWidget &f, const QString &nome) { return Controllo<Immagine>(f, nome); }
-inline Forma *F(const QWidget &f, const QString &nome) { return Controllo<Forma>(f, nome); }
-inline QPushButton *P(const QWidget &f, const QString &nome) { return Controllo<QPushButton>(f, nome); }
-inline QLineEdit *Casella(const QWidget &f) { return Controllo<QLineEdit>(f, QStringLiteral("txtInput")); }
-inline QString Messaggio(const QWidget &f) { return E(f, QStringLiteral("lblMessaggio"))->Testo(); }
+inline Etichetta *E(const QWidget &f, const QString &nome)
+{
+    return Controllo<Etichetta>(f, nome);
+}
+inline Immagine *I(const QWidget &f, const QString &nome)
+{
+    return Controllo<Immagine>(f, nome);
+}
+inline Forma *F(const QWidget &f, const QString &nome)
+{
+    return Controllo<Forma>(f, nome);
+}
+inline QPushButton *P(const QWidget &f, const QString &nome)
+{
+    return Controllo<QPushButton>(f, nome);
+}
+inline QLineEdit *Casella(const QWidget &f)
+{
+    return Controllo<QLineEdit>(f, QStringLiteral("txtInput"));
+}
+inline QString Messaggio(const QWidget &f)
+{
+    return E(f, QStringLiteral("lblMessaggio"))->Testo();
+}
 
 // Starts a number whose secret will be `segreto` (drawn with the maximum still in force).
 inline void NuovoNumero(Banco &b, int segreto)

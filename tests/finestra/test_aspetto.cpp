@@ -127,11 +127,16 @@ void TestAspetto::lampeggia_sequenzaEColoreFinale()
 
 void TestAspetto::pallina_planataEArrivo()
 {
-    struct Caso { const char *risposta; QColor colore; int arrivo; };
+    struct Caso
+    {
+        const char *risposta;
+        QColor colore;
+        int arrivo;
+    };
     const std::vector<Caso> casi{
-        {"7", QColor(192, 0, 0), 42},  // too big: dark red, first place
-        {"3", QColor(0, 128, 0), 65},  // too small: dark green, next to it
-        {"5", QColor(0, 0, 255), 88},  // right: blue
+        {"7", QColor(192, 0, 0), 42}, // too big: dark red, first place
+        {"3", QColor(0, 128, 0), 65}, // too small: dark green, next to it
+        {"5", QColor(0, 0, 255), 88}, // right: blue
     };
     Banco b;
     frmCercanum &f = b.Avvia();
@@ -280,7 +285,8 @@ void TestAspetto::dueGiocatoriPoiUno_rigaDueSparisce()
     Rispondi(f, QStringLiteral("4"));
     QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton); // one player now
 
-    for (const char *nome : {"lblNumGioco1(0)", "lblPunteggio1(0)", "lblNome(0)", "lblNome(1)", "lblEtic(1)", "lblPunti(1)"})
+    for (const char *nome :
+         {"lblNumGioco1(0)", "lblPunteggio1(0)", "lblNome(0)", "lblNome(1)", "lblEtic(1)", "lblPunti(1)"})
         QVERIFY2(!E(f, QString::fromLatin1(nome))->isVisible(), nome);
     for (const char *nome : {"imgbimbo(1)", "imgPunteggio(1)"})
         QVERIFY2(!I(f, QString::fromLatin1(nome))->isVisible(), nome);
@@ -339,10 +345,10 @@ void TestAspetto::promemoria_maiSottoIlDito()
     const int fineDito = dito->x() + destra;
 
     const QString annuncio = QStringLiteral("Il numero da indovinare è compreso tra 0  e  ");
-    for (const QString &testo : {QStringLiteral("Gioca WWWWWWWWWW. ") + annuncio + QStringLiteral("100"),
-                                 QStringLiteral("Gioca MMMMMMMMMM. ") + annuncio + QStringLiteral("80"),
-                                 QStringLiteral("Gioca Anna. ") + annuncio + QStringLiteral("10"),
-                                 annuncio + QStringLiteral("100")}) {
+    for (const QString &testo :
+         {QStringLiteral("Gioca WWWWWWWWWW. ") + annuncio + QStringLiteral("100"),
+          QStringLiteral("Gioca MMMMMMMMMM. ") + annuncio + QStringLiteral("80"),
+          QStringLiteral("Gioca Anna. ") + annuncio + QStringLiteral("10"), annuncio + QStringLiteral("100")}) {
         promemoria->ImpostaTesto(testo);
         QVERIFY2(promemoria->TestoInteroRidotto(), qPrintable(testo));
         const QRect scritta = promemoria->RettangoloTesto().translated(promemoria->pos());

@@ -250,7 +250,8 @@ void TestFinestra::dueGiocatori_turni()
 {
     Banco b;
     frmCercanum &f = b.Avvia({2, {"anna", "Marco"}});
-    QCOMPARE(Messaggio(f), QStringLiteral("Per iniziare a giocare premi il pulsante Nuovo Numero\r\n Inizia il gioco anna      "));
+    QCOMPARE(Messaggio(f),
+             QStringLiteral("Per iniziare a giocare premi il pulsante Nuovo Numero\r\n Inizia il gioco anna      "));
     QVERIFY(E(f, QStringLiteral("lblNome(0)"))->font().bold());
     QVERIFY(I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
     QVERIFY(!I(f, QStringLiteral("imgbimbo(1)"))->isVisible());
@@ -510,7 +511,7 @@ void TestFinestra::suono_interruttore()
     QWidget *fuoco = f.focusWidget();
     QTest::mouseClick(interruttore, Qt::LeftButton);
     QVERIFY(!b.suoni.SuonoAttivo());
-    QCOMPARE(b.audio.fermate, 0); // a sound already playing plays to its end
+    QCOMPARE(b.audio.fermate, 0);                                         // a sound already playing plays to its end
     QVERIFY(f.focusWidget() == fuoco || f.focusWidget() == interruttore); // the disabled box takes nothing
     NuovoNumero(b, 3);
     Rispondi(f, QStringLiteral("3"));

@@ -40,8 +40,7 @@ void TestTastiera::tab_ordineTraUnNumeroEL_altro()
     frmCercanum &f = b.Avvia();
     QCOMPARE(f.focusWidget(), P(f, QStringLiteral("cmdNew")));
     // The answer box is disabled between numbers, so Tab skips it.
-    QCOMPARE(Giro(f, Qt::Key_Tab, 5),
-             QStringList({"cmdChiudi", "cmdInfo", "cmdNuovoGioco", "chkNoSound", "cmdNew"}));
+    QCOMPARE(Giro(f, Qt::Key_Tab, 5), QStringList({"cmdChiudi", "cmdInfo", "cmdNuovoGioco", "chkNoSound", "cmdNew"}));
     QCOMPARE(Giro(f, Qt::Key_Backtab, 5),
              QStringList({"chkNoSound", "cmdNuovoGioco", "cmdInfo", "cmdChiudi", "cmdNew"}));
     QCOMPARE(b.terminazione.richieste, 0);
@@ -56,8 +55,7 @@ void TestTastiera::tab_ordineDuranteUnNumero()
     QLineEdit *casella = Casella(f);
     QTest::keyClicks(casella, QStringLiteral("4"));
     E(f, QStringLiteral("lblInfoTemp"))->hide(); // shown by the digit; Tab must not bring it back
-    QCOMPARE(Giro(f, Qt::Key_Tab, 5),
-             QStringList({"cmdChiudi", "cmdInfo", "cmdNuovoGioco", "chkNoSound", "txtInput"}));
+    QCOMPARE(Giro(f, Qt::Key_Tab, 5), QStringList({"cmdChiudi", "cmdInfo", "cmdNuovoGioco", "chkNoSound", "txtInput"}));
     QCOMPARE(Giro(f, Qt::Key_Backtab, 2), QStringList({"chkNoSound", "cmdNuovoGioco"}));
     QCOMPARE(Giro(f, Qt::Key_Tab, 3), QStringList({"chkNoSound", "txtInput", "cmdChiudi"}));
     QCOMPARE(Giro(f, Qt::Key_Backtab, 1), QStringList({"txtInput"}));
@@ -82,11 +80,11 @@ void TestTastiera::clic_fuoriDaiControlliLasciaIlFuoco()
     QLineEdit *casella = Casella(f);
     QWidget *strato = E(f, QStringLiteral("lblMessaggio"))->parentWidget();
     const std::vector<std::pair<QWidget *, QPoint>> clic{
-        {strato, QPoint(150, 300)},                                // the paper background
-        {E(f, QStringLiteral("lblMessaggio")), QPoint(10, 10)},    // a label
-        {I(f, QStringLiteral("imgPensa")), QPoint(16, 16)},        // a picture
-        {E(f, QStringLiteral("lblNumGioco(3)")), QPoint(5, 5)},    // a cell of the board
-        {&f, QPoint(300, 220)},                                    // the window itself
+        {strato, QPoint(150, 300)},                             // the paper background
+        {E(f, QStringLiteral("lblMessaggio")), QPoint(10, 10)}, // a label
+        {I(f, QStringLiteral("imgPensa")), QPoint(16, 16)},     // a picture
+        {E(f, QStringLiteral("lblNumGioco(3)")), QPoint(5, 5)}, // a cell of the board
+        {&f, QPoint(300, 220)},                                 // the window itself
     };
     for (const auto &[dove, punto] : clic) {
         QTest::mouseClick(dove, Qt::LeftButton, {}, punto);

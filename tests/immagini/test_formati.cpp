@@ -46,8 +46,7 @@ void Confronta(const QImage &letta, const Indicizzata &im)
         for (int x = 0; x < im.larghezza; ++x) {
             const size_t i = size_t(y) * im.larghezza + x;
             const QRgb c = argb.pixel(x, y);
-            const bool ok = im.trasparente[i] ? qAlpha(c) == 0
-                                              : c == (im.tavolozza[im.indici[i]] | 0xff000000u);
+            const bool ok = im.trasparente[i] ? qAlpha(c) == 0 : c == (im.tavolozza[im.indici[i]] | 0xff000000u);
             errori += ok ? 0 : 1;
         }
     EXPECT_EQ(errori, 0);
@@ -160,7 +159,9 @@ TEST(Bicolore, OutlineIsClosedEvenWhenNotDrawn)
         for (int x = 1; x < 7; ++x)
             im.setPixel(x, y, qRgb(255, 255, 255));
     const Indicizzata q = Bicolore(im);
-    auto a = [&](int x, int y) { return q.trasparente[size_t(y) * 8 + x] ? '.' : q.indici[size_t(y) * 8 + x] ? 'o' : '#'; };
+    auto a = [&](int x, int y) {
+        return q.trasparente[size_t(y) * 8 + x] ? '.' : q.indici[size_t(y) * 8 + x] ? 'o' : '#';
+    };
     QByteArray righe;
     for (int y = 1; y < 7; ++y) {
         for (int x = 0; x < 8; ++x)

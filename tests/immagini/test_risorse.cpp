@@ -11,7 +11,12 @@
 
 namespace {
 
-enum class Tipo { Gif, Bmp, Ico, Cur };
+enum class Tipo {
+    Gif,
+    Bmp,
+    Ico,
+    Cur
+};
 
 struct Risorsa
 {
@@ -29,40 +34,23 @@ void PrintTo(const Risorsa &r, std::ostream *os)
 }
 
 const Risorsa kRisorse[] = {
-    {"images/titolo.gif", 267, 38, Tipo::Gif, 6, true},
-    {"images/sfondo.bmp", 78, 85, Tipo::Bmp, 4, false},
-    {"images/busta.bmp", 14, 11, Tipo::Bmp, 4, false},
-    {"images/libro.bmp", 16, 17, Tipo::Bmp, 4, false},
-    {"images/smile0.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile1.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile2.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile3.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile4.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile5.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile6.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/smile7.ico", 32, 32, Tipo::Ico, 8, true},
-    {"images/smile8.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/maestro0.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/maestro1.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/domanda_rossa.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/domanda_gialla.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/giudizio0.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/giudizio1.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/giudizio2.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/giudizio3.ico", 32, 32, Tipo::Ico, 8, true},
-    {"images/giudizio4.ico", 32, 32, Tipo::Ico, 8, true},
-    {"images/giudizio5.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/pensa.ico", 32, 32, Tipo::Ico, 8, true},
-    {"images/ingranaggio0.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/ingranaggio1.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/indice.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/buco.ico", 48, 48, Tipo::Ico, 8, true},
-    {"images/bimbo0.ico", 32, 32, Tipo::Ico, 8, true},
-    {"images/bimbo1.ico", 32, 32, Tipo::Ico, 8, true},
-    {"images/nosuono.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/mano.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/ricomincia.ico", 32, 32, Tipo::Ico, 4, true},
-    {"images/esci.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/titolo.gif", 267, 38, Tipo::Gif, 6, true},        {"images/sfondo.bmp", 78, 85, Tipo::Bmp, 4, false},
+    {"images/busta.bmp", 14, 11, Tipo::Bmp, 4, false},         {"images/libro.bmp", 16, 17, Tipo::Bmp, 4, false},
+    {"images/smile0.ico", 32, 32, Tipo::Ico, 4, true},         {"images/smile1.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/smile2.ico", 32, 32, Tipo::Ico, 4, true},         {"images/smile3.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/smile4.ico", 32, 32, Tipo::Ico, 4, true},         {"images/smile5.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/smile6.ico", 32, 32, Tipo::Ico, 4, true},         {"images/smile7.ico", 32, 32, Tipo::Ico, 8, true},
+    {"images/smile8.ico", 32, 32, Tipo::Ico, 4, true},         {"images/maestro0.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/maestro1.ico", 32, 32, Tipo::Ico, 4, true},       {"images/domanda_rossa.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/domanda_gialla.ico", 32, 32, Tipo::Ico, 4, true}, {"images/giudizio0.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/giudizio1.ico", 32, 32, Tipo::Ico, 4, true},      {"images/giudizio2.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/giudizio3.ico", 32, 32, Tipo::Ico, 8, true},      {"images/giudizio4.ico", 32, 32, Tipo::Ico, 8, true},
+    {"images/giudizio5.ico", 32, 32, Tipo::Ico, 4, true},      {"images/pensa.ico", 32, 32, Tipo::Ico, 8, true},
+    {"images/ingranaggio0.ico", 32, 32, Tipo::Ico, 4, true},   {"images/ingranaggio1.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/indice.ico", 32, 32, Tipo::Ico, 4, true},         {"images/buco.ico", 48, 48, Tipo::Ico, 8, true},
+    {"images/bimbo0.ico", 32, 32, Tipo::Ico, 8, true},         {"images/bimbo1.ico", 32, 32, Tipo::Ico, 8, true},
+    {"images/nosuono.ico", 32, 32, Tipo::Ico, 4, true},        {"images/mano.ico", 32, 32, Tipo::Ico, 4, true},
+    {"images/ricomincia.ico", 32, 32, Tipo::Ico, 4, true},     {"images/esci.ico", 32, 32, Tipo::Ico, 4, true},
     {"cursors/101.cur", 32, 32, Tipo::Cur, 1, true},
 };
 

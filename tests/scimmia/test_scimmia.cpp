@@ -31,28 +31,47 @@
 namespace {
 
 enum class Azione {
-    Cifra, RispostaGiusta, RispostaSbagliata, Lettera, Invio, Cancella, Tab, Spazio, Esc,
-    Incolla, IncollaTasto, ClicNuovoNumero, ClicInfo, ClicNuovoGioco, ClicChiudi, ClicSuono,
-    ClicOvunque, Tick,
+    Cifra,
+    RispostaGiusta,
+    RispostaSbagliata,
+    Lettera,
+    Invio,
+    Cancella,
+    Tab,
+    Spazio,
+    Esc,
+    Incolla,
+    IncollaTasto,
+    ClicNuovoNumero,
+    ClicInfo,
+    ClicNuovoGioco,
+    ClicChiudi,
+    ClicSuono,
+    ClicOvunque,
+    Tick,
 };
 
 const char *NomeAzione(Azione a)
 {
     static const char *const nomi[] = {
-        "Cifra", "RispostaGiusta", "RispostaSbagliata", "Lettera", "Invio", "Cancella", "Tab", "Spazio", "Esc",
-        "Incolla", "IncollaTasto", "ClicNuovoNumero", "ClicInfo", "ClicNuovoGioco", "ClicChiudi", "ClicSuono",
-        "ClicOvunque", "Tick",
+        "Cifra",     "RispostaGiusta", "RispostaSbagliata",
+        "Lettera",   "Invio",          "Cancella",
+        "Tab",       "Spazio",         "Esc",
+        "Incolla",   "IncollaTasto",   "ClicNuovoNumero",
+        "ClicInfo",  "ClicNuovoGioco", "ClicChiudi",
+        "ClicSuono", "ClicOvunque",    "Tick",
     };
     return nomi[int(a)];
 }
 
 // How often each happens: mostly playing, sometimes anything.
 constexpr std::pair<Azione, int> Pesi[] = {
-    {Azione::Cifra, 16}, {Azione::RispostaGiusta, 8}, {Azione::RispostaSbagliata, 14},
-    {Azione::Lettera, 4}, {Azione::Invio, 10}, {Azione::Cancella, 3}, {Azione::Tab, 3},
-    {Azione::Spazio, 2}, {Azione::Esc, 1}, {Azione::Incolla, 3}, {Azione::IncollaTasto, 1},
-    {Azione::ClicNuovoNumero, 14}, {Azione::ClicInfo, 2}, {Azione::ClicNuovoGioco, 2},
-    {Azione::ClicChiudi, 1}, {Azione::ClicSuono, 2}, {Azione::ClicOvunque, 3}, {Azione::Tick, 5},
+    {Azione::Cifra, 16},    {Azione::RispostaGiusta, 8}, {Azione::RispostaSbagliata, 14},
+    {Azione::Lettera, 4},   {Azione::Invio, 10},         {Azione::Cancella, 3},
+    {Azione::Tab, 3},       {Azione::Spazio, 2},         {Azione::Esc, 1},
+    {Azione::Incolla, 3},   {Azione::IncollaTasto, 1},   {Azione::ClicNuovoNumero, 14},
+    {Azione::ClicInfo, 2},  {Azione::ClicNuovoGioco, 2}, {Azione::ClicChiudi, 1},
+    {Azione::ClicSuono, 2}, {Azione::ClicOvunque, 3},    {Azione::Tick, 5},
 };
 
 // Ending the program or the game is rare, or no game would ever reach its end.
@@ -71,7 +90,10 @@ int Ambiente(const char *nome, int predefinito)
 class Scimmia
 {
 public:
-    explicit Scimmia(unsigned seme) : caso(seme) {}
+    explicit Scimmia(unsigned seme)
+        : caso(seme)
+    {
+    }
 
     // One sequence of `eventi` events; the first broken rule, or empty.
     QString Sequenza(int eventi)
@@ -93,7 +115,9 @@ public:
             ++finestreChiuse;
             banco.reset();
         }
-        return errore.isEmpty() ? QString() : errore + QStringLiteral("\n  events of this window: ") + registro.join(QLatin1Char(' '));
+        return errore.isEmpty()
+                   ? QString()
+                   : errore + QStringLiteral("\n  events of this window: ") + registro.join(QLatin1Char(' '));
     }
 
     int finestreAperte = 0;
@@ -173,7 +197,8 @@ private:
 
     void Posta(Azione a)
     {
-        QMetaObject::invokeMethod(contesto.get(), [this, a] { Esegui(a, true); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            contesto.get(), [this, a] { Esegui(a, true); }, Qt::QueuedConnection);
     }
 
     frmCercanum &F() { return *banco->finestra; }
@@ -234,21 +259,13 @@ private:
             Digita((p.NumSegreto() + Tra(1, p.NumMax())) % (p.NumMax() + 1));
             Tasto(Prob(0.5) ? Qt::Key_Return : Qt::Key_Enter, Qt::KeypadModifier);
             break;
-        case Azione::Lettera:
-            Tasto(Qt::Key(Qt::Key_A + Tra(0, 25)));
-            break;
+        case Azione::Lettera: Tasto(Qt::Key(Qt::Key_A + Tra(0, 25))); break;
         case Azione::Invio:
             Tasto(Prob(0.5) ? Qt::Key_Return : Qt::Key_Enter, Prob(0.5) ? Qt::KeypadModifier : Qt::NoModifier);
             break;
-        case Azione::Cancella:
-            Tasto(Qt::Key_Backspace);
-            break;
-        case Azione::Tab:
-            Tasto(Prob(0.7) ? Qt::Key_Tab : Qt::Key_Backtab);
-            break;
-        case Azione::Spazio:
-            Tasto(Qt::Key_Space);
-            break;
+        case Azione::Cancella: Tasto(Qt::Key_Backspace); break;
+        case Azione::Tab: Tasto(Prob(0.7) ? Qt::Key_Tab : Qt::Key_Backtab); break;
+        case Azione::Spazio: Tasto(Qt::Key_Space); break;
         case Azione::Esc:
             if (Prob(Raro))
                 Tasto(Qt::Key_Escape);
@@ -258,15 +275,9 @@ private:
             if (Casella()->isEnabled())
                 Casella()->insert(QString::fromUtf8(Incollati[Tra(0, std::size(Incollati) - 1)]));
             break;
-        case Azione::IncollaTasto:
-            Tasto(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
-            break;
-        case Azione::ClicNuovoNumero:
-            Clic("cmdNew");
-            break;
-        case Azione::ClicInfo:
-            Clic("cmdInfo");
-            break;
+        case Azione::IncollaTasto: Tasto(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16")); break;
+        case Azione::ClicNuovoNumero: Clic("cmdNew"); break;
+        case Azione::ClicInfo: Clic("cmdInfo"); break;
         case Azione::ClicNuovoGioco:
             if (Prob(Raro * 3))
                 Clic("cmdNuovoGioco");
@@ -275,9 +286,7 @@ private:
             if (Prob(Raro))
                 Clic("cmdChiudi");
             break;
-        case Azione::ClicSuono:
-            Clic("chkNoSound");
-            break;
+        case Azione::ClicSuono: Clic("chkNoSound"); break;
         case Azione::ClicOvunque: {
             const QPoint punto(Tra(0, F().width() - 1), Tra(0, F().height() - 1));
             QWidget *w = F().childAt(punto);
@@ -287,7 +296,8 @@ private:
             break;
         }
         case Azione::Tick:
-            if (auto *t = Figlio<QTimer>(QStringLiteral("Timer1")); t && t->isActive() && !QMetaObject::invokeMethod(t, "timeout"))
+            if (auto *t = Figlio<QTimer>(QStringLiteral("Timer1"));
+                t && t->isActive() && !QMetaObject::invokeMethod(t, "timeout"))
                 Rompi(QStringLiteral("the timer cannot be made to tick"));
             break;
         }

@@ -33,7 +33,9 @@ struct Orologio final : ::Orologio
 // A widget that writes down the x and the clock of every position it is moved to.
 struct Segnato : QWidget
 {
-    explicit Segnato(QWidget *padre, Orologio &o) : QWidget(padre), orologio(o)
+    explicit Segnato(QWidget *padre, Orologio &o)
+        : QWidget(padre)
+        , orologio(o)
     {
         resize(22, 22);
         show();
@@ -56,9 +58,8 @@ TEST(Scivolata, PosizioneSecondoIlTempo)
         std::int64_t ms;
         int x;
     } casi[] = {
-        {511, 42, 0, 511},   {511, 42, 1, 510},   {511, 42, 100, 411}, {511, 42, 469, 42},
-        {511, 42, 5000, 42}, {511, 479, 20, 491}, {511, 479, 33, 479}, {10, 20, 4, 14},
-        {511, 42, -5, 511},
+        {511, 42, 0, 511},   {511, 42, 1, 510},   {511, 42, 100, 411}, {511, 42, 469, 42}, {511, 42, 5000, 42},
+        {511, 479, 20, 491}, {511, 479, 33, 479}, {10, 20, 4, 14},     {511, 42, -5, 511},
     };
     for (const auto &c : casi)
         EXPECT_EQ(Scivolata::Posizione(c.da, c.a, c.ms), c.x) << c.da << "->" << c.a << " at " << c.ms;

@@ -14,8 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // Everything that strains an encoder, a block of each: a smooth low tone (where the second-order
 // predictors win), a tone sweeping up to near Nyquist, full-scale steps that hit the clamp, noise,
@@ -76,7 +75,8 @@ TEST(CodificaMsAdpcm, UnTonoPassaConPocoRumore)
 {
     std::vector<std::int16_t> x(4000);
     for (std::size_t i = 0; i < x.size(); ++i)
-        x[i] = static_cast<std::int16_t>(std::lround(16000 * std::sin(2 * std::numbers::pi * 660.0 * static_cast<double>(i) / 8000.0)));
+        x[i] = static_cast<std::int16_t>(
+            std::lround(16000 * std::sin(2 * std::numbers::pi * 660.0 * static_cast<double>(i) / 8000.0)));
     const msadpcm::Codificato c = msadpcm::Codifica(x);
 
     double segnale = 0, rumore = 0;

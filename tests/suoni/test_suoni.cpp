@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct Atteso
 {
@@ -35,8 +34,8 @@ void PrintTo(const Atteso &a, std::ostream *os)
 }
 
 const Atteso Tabella[] = {
-    {101, 2196, 8000, 2117, 4126, false, 0.516},   {102, 12636, 11025, 12544, 24373, true, 2.211},
-    {103, 7176, 8000, 7097, 13858, false, 1.732},  {104, 3940, 8000, 3862, 7532, false, 0.942},
+    {101, 2196, 8000, 2117, 4126, false, 0.516},    {102, 12636, 11025, 12544, 24373, true, 2.211},
+    {103, 7176, 8000, 7097, 13858, false, 1.732},   {104, 3940, 8000, 3862, 7532, false, 0.942},
     {105, 10860, 8000, 10779, 21042, false, 2.630}, {106, 4528, 8000, 4449, 8682, false, 1.085},
     {107, 11100, 11025, 11008, 21344, true, 1.936},
 };
@@ -175,8 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Tutti, SuonoSalvato, testing::ValuesIn(Tabella),
 struct Livelli
 {
     double picco;
-    double rms;         // over the whole sound
-    double rmsMassimo;  // over its loudest 50 ms
+    double rms;        // over the whole sound
+    double rmsMassimo; // over its loudest 50 ms
 };
 
 Livelli Misura(const std::vector<std::int16_t> &campioni, int frequenza)

@@ -19,14 +19,10 @@ QString Figura::Cartella() const
 QString Figura::Estensione() const
 {
     switch (formato) {
-    case Formato::Gif:
-        return QStringLiteral("gif");
-    case Formato::Bmp:
-        return QStringLiteral("bmp");
-    case Formato::Ico:
-        return QStringLiteral("ico");
-    case Formato::Cur:
-        return QStringLiteral("cur");
+    case Formato::Gif: return QStringLiteral("gif");
+    case Formato::Bmp: return QStringLiteral("bmp");
+    case Formato::Ico: return QStringLiteral("ico");
+    case Formato::Cur: return QStringLiteral("cur");
     }
     return {};
 }

@@ -8,7 +8,12 @@
 #include <QSize>
 #include <QString>
 
-enum class Formato { Gif, Bmp, Ico, Cur };
+enum class Formato {
+    Gif,
+    Bmp,
+    Ico,
+    Cur
+};
 
 // One picture of the game: how it is drawn and how its file is stored.
 struct Figura
@@ -21,7 +26,7 @@ struct Figura
     bool maschera;     // transparent where nothing is drawn
     QPoint puntoCaldo; // cursors only
 
-    QString Cartella() const;  // under the root, e.g. "resources/images"
+    QString Cartella() const; // under the root, e.g. "resources/images"
     QString Estensione() const;
 };
 

@@ -13,7 +13,7 @@ if(quanti EQUAL 0)
 endif()
 set(diversi "")
 foreach(nome IN LISTS prodotti)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+    execute_process(COMMAND ${CONFRONTO}
         ${DESTINAZIONE}/${nome} ${SORGENTE}/${nome} RESULT_VARIABLE uguale)
     if(NOT uguale EQUAL 0)
         list(APPEND diversi ${nome})

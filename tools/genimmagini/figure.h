@@ -37,18 +37,18 @@ void DisegnaBimbo0(QPainter &p);     // smiling fair-haired boy in a red shirt
 void DisegnaBimbo1(QPainter &p);     // smiling dark-haired boy in a green shirt
 
 // Objects.
-void DisegnaTitolo(QPainter &p);           // 267 x 38: "CERCANUM", outlined capitals, red/blue/black/green
-void DisegnaSfondo(QPainter &p);           // 78 x 85: cream paper, tiles without seams, opaque
-void DisegnaDomandaRossa(QPainter &p);     // 32 x 32: red question mark, grey drop shadow
-void DisegnaDomandaGialla(QPainter &p);    // 32 x 32: yellow question mark, grey drop shadow (window icon)
-void DisegnaIngranaggio0(QPainter &p);     // 32 x 32: two meshing grey gears, phase 0
-void DisegnaIngranaggio1(QPainter &p);     // 32 x 32: the same, turned half a tooth
-void DisegnaIndice(QPainter &p);           // 32 x 32: white hand pointing right with its index finger
-void DisegnaBuco(QPainter &p);             // 48 x 48: black hole with torn edges (256 colours)
-void DisegnaNoSuono(QPainter &p);          // 32 x 32: loudspeaker struck through, red cross in red circle
-void DisegnaManoPremuta(QPainter &p);      // 32 x 32: hand pressing with its index finger
-void DisegnaRicomincia(QPainter &p);       // 32 x 32: red and yellow curved arrows chasing in a circle
-void DisegnaEsci(QPainter &p);             // 32 x 32: large red cross above the word "Esci"
-void DisegnaBusta(QPainter &p);            // 14 x 11: small envelope, opaque
-void DisegnaLibro(QPainter &p);            // 16 x 17: book with a question mark, opaque
-void DisegnaCursore(QPainter &p);          // 32 x 32: white hand, black outline, index up-left, tip at (6, 5)
+void DisegnaTitolo(QPainter &p);        // 267 x 38: "CERCANUM", outlined capitals, red/blue/black/green
+void DisegnaSfondo(QPainter &p);        // 78 x 85: cream paper, tiles without seams, opaque
+void DisegnaDomandaRossa(QPainter &p);  // 32 x 32: red question mark, grey drop shadow
+void DisegnaDomandaGialla(QPainter &p); // 32 x 32: yellow question mark, grey drop shadow (window icon)
+void DisegnaIngranaggio0(QPainter &p);  // 32 x 32: two meshing grey gears, phase 0
+void DisegnaIngranaggio1(QPainter &p);  // 32 x 32: the same, turned half a tooth
+void DisegnaIndice(QPainter &p);        // 32 x 32: white hand pointing right with its index finger
+void DisegnaBuco(QPainter &p);          // 48 x 48: black hole with torn edges (256 colours)
+void DisegnaNoSuono(QPainter &p);       // 32 x 32: loudspeaker struck through, red cross in red circle
+void DisegnaManoPremuta(QPainter &p);   // 32 x 32: hand pressing with its index finger
+void DisegnaRicomincia(QPainter &p);    // 32 x 32: red and yellow curved arrows chasing in a circle
+void DisegnaEsci(QPainter &p);          // 32 x 32: large red cross above the word "Esci"
+void DisegnaBusta(QPainter &p);         // 14 x 11: small envelope, opaque
+void DisegnaLibro(QPainter &p);         // 16 x 17: book with a question mark, opaque
+void DisegnaCursore(QPainter &p);       // 32 x 32: white hand, black outline, index up-left, tip at (6, 5)

@@ -161,8 +161,7 @@ void DisegnaGiudizio4(QPainter &p)
 
     for (qreal x : {11.4, 20.6}) {
         Riempi(p, Ellisse(x, 13.0, 2.0, 2.4), kBianco, 1.0);
-        Pupilla(p, QPointF(x + (x < 16 ? 0.5 : -0.5), 13.6), 1.1, 1.4, QPointF(x + (x < 16 ? 0.1 : -0.9), 13.0),
-                0.45);
+        Pupilla(p, QPointF(x + (x < 16 ? 0.5 : -0.5), 13.6), 1.1, 1.4, QPointF(x + (x < 16 ? 0.1 : -0.9), 13.0), 0.45);
     }
     // The big pale muzzle with nostrils and two buck teeth: silly, as a booby prize should be.
     Riempi(p, Ellisse(16, 23.4, 8.8, 7.0), muso);

@@ -35,8 +35,7 @@ const QColor kNero(40, 40, 44);
 const QColor kGrigioOmbra(128, 128, 128);
 const QColor kCarta(244, 242, 212);
 
-void Colora(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal ombra = 1.6,
-            qreal tratto = kTratto)
+void Colora(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal ombra = 1.6, qreal tratto = kTratto)
 {
     p.save();
     Riempi(p, forma, colore, 0);
@@ -122,10 +121,8 @@ QPainterPath Ruota(QPointF centro, int denti, qreal angolo)
     QPolygonF contorno;
     for (int k = 0; k < denti; ++k) {
         const qreal a = angolo + k * passo;
-        contorno << SulCerchio(centro, interno, a - 0.29 * passo)
-                 << SulCerchio(centro, esterno, a - 0.17 * passo)
-                 << SulCerchio(centro, esterno, a + 0.17 * passo)
-                 << SulCerchio(centro, interno, a + 0.29 * passo)
+        contorno << SulCerchio(centro, interno, a - 0.29 * passo) << SulCerchio(centro, esterno, a - 0.17 * passo)
+                 << SulCerchio(centro, esterno, a + 0.17 * passo) << SulCerchio(centro, interno, a + 0.29 * passo)
                  << SulCerchio(centro, interno, a + 0.50 * passo);
     }
     return Poligono(contorno);
@@ -226,9 +223,9 @@ QPainterPath Freccia(QPointF centro, qreal raggio, qreal da, qreal a, qreal spes
             arco.lineTo(punto);
     }
     QPainterPath corpo = Spessa(arco, spessore, Qt::FlatCap);
-    const QPainterPath testa = Poligono({SulCerchio(centro, raggio - spessore, a - 1),
-                                         SulCerchio(centro, raggio + spessore, a - 1),
-                                         SulCerchio(centro, raggio, a + 34)});
+    const QPainterPath testa =
+        Poligono({SulCerchio(centro, raggio - spessore, a - 1), SulCerchio(centro, raggio + spessore, a - 1),
+                  SulCerchio(centro, raggio, a + 34)});
     return corpo.united(testa);
 }
 
@@ -313,8 +310,8 @@ void DisegnaSfondo(QPainter &p)
     for (qreal y = 0; y < kAltezzaSfondo; y += kPasso) {
         for (qreal x = 0; x < kLarghezzaSfondo; x += kPasso) {
             const qreal cx = x + kPasso / 2, cy = y + kPasso / 2;
-            const qreal chiazze = 0.55 * Rumore(cx, cy, 5, 6, 1) + 0.30 * Rumore(cx, cy, 13, 14, 2)
-                + 0.25 * Rumore(cx, cy, 39, 43, 3);
+            const qreal chiazze =
+                0.55 * Rumore(cx, cy, 5, 6, 1) + 0.30 * Rumore(cx, cy, 13, 14, 2) + 0.25 * Rumore(cx, cy, 39, 43, 3);
             // Fibres: thin streaks, long across and short down.
             const qreal fibre = Rumore(cx, cy, 26, 85, 4);
             qreal d = chiazze * 7.0 + (fibre > 0.62 ? 5.0 : fibre < -0.7 ? -4.0 : 0.0);

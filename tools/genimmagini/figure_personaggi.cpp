@@ -370,8 +370,8 @@ void Bimbo(QPainter &p, const QColor &maglia, const QColor &magliaOmbra, const Q
         chioma.cubicTo(QPointF(18.0, 10.4), QPointF(12.0, 10.2), QPointF(9.6, 8.0));
         chioma.quadTo(QPointF(8.4, 10.0), QPointF(7.4, 14.0));
     } else {
-        const QPointF punte[] = {{23.0, 9.2}, {21.8, 11.0}, {20.0, 8.6}, {18.0, 10.8}, {16.0, 8.4},
-                                 {14.0, 10.8}, {12.0, 8.6}, {10.2, 11.0}, {9.0, 9.2}};
+        const QPointF punte[] = {{23.0, 9.2},  {21.8, 11.0}, {20.0, 8.6},  {18.0, 10.8}, {16.0, 8.4},
+                                 {14.0, 10.8}, {12.0, 8.6},  {10.2, 11.0}, {9.0, 9.2}};
         for (const QPointF &q : punte)
             chioma.lineTo(q);
     }

@@ -92,13 +92,11 @@ void Tocco(QPainter &p, QPointF centro, qreal mezzaLarghezza, qreal mezzaAltezza
     calotta.lineTo(QPointF(lc, 0));
     calotta.closeSubpath();
     Riempi(p, calotta, kNeroTocco);
-    Riempi(p, Poligono({{0, -mezzaAltezza}, {mezzaLarghezza, 0}, {0, mezzaAltezza}, {-mezzaLarghezza, 0}}),
-           kNeroTocco);
+    Riempi(p, Poligono({{0, -mezzaAltezza}, {mezzaLarghezza, 0}, {0, mezzaAltezza}, {-mezzaLarghezza, 0}}), kNeroTocco);
     // A lighter top face keeps board and cap from merging into one black blot.
     const qreal k = 0.68;
     Riempi(p,
-           Poligono({{0, -mezzaAltezza * k}, {mezzaLarghezza * k, 0}, {0, mezzaAltezza * k},
-                     {-mezzaLarghezza * k, 0}}),
+           Poligono({{0, -mezzaAltezza * k}, {mezzaLarghezza * k, 0}, {0, mezzaAltezza * k}, {-mezzaLarghezza * k, 0}}),
            kNeroToccoLuce, 0);
     const QPointF angolo(mezzaLarghezza * 0.78, mezzaAltezza * 0.22);
     Linea(p, Curva(QPointF(0, 0), QPointF(angolo.x() * 0.7, 0.2), angolo), 1.2, kOro);

@@ -153,8 +153,7 @@ QRgb SuCarta(QRgb c)
     auto canale = [resto](int premoltiplicato, int carta) {
         return std::min(255, premoltiplicato + (carta * resto + 127) / 255);
     };
-    return qRgb(canale(qRed(c), qRed(kCarta)), canale(qGreen(c), qGreen(kCarta)),
-                canale(qBlue(c), qBlue(kCarta)));
+    return qRgb(canale(qRed(c), qRed(kCarta)), canale(qGreen(c), qGreen(kCarta)), canale(qBlue(c), qBlue(kCarta)));
 }
 
 QImage Indicizzata::Immagine() const
@@ -241,8 +240,8 @@ Indicizzata Bicolore(const QImage &premoltiplicata)
     std::vector<std::uint8_t> bordo(size_t(w) * h, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            bordo[size_t(y) * w + x] = !fuori(x, y)
-                && (fuori(x - 1, y) || fuori(x + 1, y) || fuori(x, y - 1) || fuori(x, y + 1));
+            bordo[size_t(y) * w + x] =
+                !fuori(x, y) && (fuori(x - 1, y) || fuori(x + 1, y) || fuori(x, y - 1) || fuori(x, y + 1));
     for (size_t i = 0; i < bordo.size(); ++i)
         if (bordo[i])
             risultato.indici[i] = 0;

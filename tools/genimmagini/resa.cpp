@@ -19,16 +19,14 @@ QImage Rendi(Disegno disegno, QSize dimensione, int scala)
 QImage Riduci(const QImage &grande, int fattore)
 {
     const QImage sorgente = grande.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage piccola(sorgente.width() / fattore, sorgente.height() / fattore,
-                   QImage::Format_ARGB32_Premultiplied);
+    QImage piccola(sorgente.width() / fattore, sorgente.height() / fattore, QImage::Format_ARGB32_Premultiplied);
     const int area = fattore * fattore;
     for (int y = 0; y < piccola.height(); ++y) {
         auto *riga = reinterpret_cast<QRgb *>(piccola.scanLine(y));
         for (int x = 0; x < piccola.width(); ++x) {
             int a = 0, r = 0, g = 0, b = 0;
             for (int dy = 0; dy < fattore; ++dy) {
-                const auto *s = reinterpret_cast<const QRgb *>(sorgente.constScanLine(y * fattore + dy))
-                    + x * fattore;
+                const auto *s = reinterpret_cast<const QRgb *>(sorgente.constScanLine(y * fattore + dy)) + x * fattore;
                 for (int dx = 0; dx < fattore; ++dx) {
                     a += qAlpha(s[dx]);
                     r += qRed(s[dx]);
@@ -37,8 +35,7 @@ QImage Riduci(const QImage &grande, int fattore)
                 }
             }
             // Rounded, so that a block of one colour keeps exactly that colour.
-            riga[x] = qRgba((r + area / 2) / area, (g + area / 2) / area, (b + area / 2) / area,
-                            (a + area / 2) / area);
+            riga[x] = qRgba((r + area / 2) / area, (g + area / 2) / area, (b + area / 2) / area, (a + area / 2) / area);
         }
     }
     return piccola;

@@ -41,8 +41,7 @@ void Tavolozza(QByteArray &d, const Indicizzata &immagine, int voci)
 }
 
 // Rows bottom first, as every bitmap stores them; `valore` gives what one pixel holds.
-template<typename F>
-void Pixel(QByteArray &d, int larghezza, int altezza, int bit, F valore)
+template <typename F> void Pixel(QByteArray &d, int larghezza, int altezza, int bit, F valore)
 {
     const int perByte = 8 / bit;
     const int riga = ByteRiga(larghezza, bit);
@@ -88,8 +87,7 @@ QByteArray ImmagineIcona(const Indicizzata &im, int bit)
     return d;
 }
 
-QByteArray Raccolta(int tipo, const Indicizzata &im, int coloriVoce, int campo1, int campo2,
-                    const QByteArray &immagine)
+QByteArray Raccolta(int tipo, const Indicizzata &im, int coloriVoce, int campo1, int campo2, const QByteArray &immagine)
 {
     QByteArray d;
     Parola(d, 0);
@@ -191,8 +189,7 @@ QByteArray Gif(const Indicizzata &im, int colori)
     Byte(d, 0);
     // Entry 0 is the paper colour, so a reader that ignores transparency shows the right thing.
     for (int i = 0; i < colori; ++i) {
-        const QRgb c = i == 0 ? kCarta
-            : i - 1 < int(im.tavolozza.size()) ? im.tavolozza[i - 1] : qRgb(0, 0, 0);
+        const QRgb c = i == 0 ? kCarta : i - 1 < int(im.tavolozza.size()) ? im.tavolozza[i - 1] : qRgb(0, 0, 0);
         Byte(d, qRed(c));
         Byte(d, qGreen(c));
         Byte(d, qBlue(c));
@@ -227,8 +224,7 @@ QByteArray Bmp4(const Indicizzata &im, int colori)
     Doppia(d, quint32(inizio));
     Intestazione(d, im.larghezza, im.altezza, 4, colori == 16 ? 0 : colori, dati);
     Tavolozza(d, im, colori);
-    Pixel(d, im.larghezza, im.altezza, 4,
-          [&](int x, int y) { return int(im.indici[size_t(y) * im.larghezza + x]); });
+    Pixel(d, im.larghezza, im.altezza, 4, [&](int x, int y) { return int(im.indici[size_t(y) * im.larghezza + x]); });
     return d;
 }
 

@@ -5,8 +5,7 @@
 
 #include <string_view>
 
-namespace
-{
+namespace {
 
 class Scrittore
 {

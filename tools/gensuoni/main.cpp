@@ -11,8 +11,7 @@
 #include <fstream>
 #include <optional>
 
-namespace
-{
+namespace {
 
 // What the player will hear, as fractions of full scale. The loudest 50 ms says more about how
 // loud a sound seems than the mean over the whole file, whose silent tail pulls it down.
@@ -58,10 +57,12 @@ int main(int argc, char **argv)
         std::vector<std::int16_t> pcm = Sintetizza(s);
         // A stated count leaves the last block full; what follows the sound there is silence.
         if (s.conFact)
-            pcm.resize((pcm.size() + msadpcm::CampioniBlocco - 1) / msadpcm::CampioniBlocco * msadpcm::CampioniBlocco, 0);
+            pcm.resize((pcm.size() + msadpcm::CampioniBlocco - 1) / msadpcm::CampioniBlocco * msadpcm::CampioniBlocco,
+                       0);
 
         const msadpcm::Codificato c = msadpcm::Codifica(pcm);
-        const auto fact = s.conFact ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(s.campioni)) : std::nullopt;
+        const auto fact =
+            s.conFact ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(s.campioni)) : std::nullopt;
         if (static_cast<int>(c.dati.size()) != s.byteDati) {
             std::fprintf(stderr, "gensuoni: %d has %zu data bytes, not %d\n", s.id, c.dati.size(), s.byteDati);
             return 1;

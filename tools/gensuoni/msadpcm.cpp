@@ -6,10 +6,8 @@
 #include <limits>
 #include <stdexcept>
 
-namespace msadpcm
-{
-namespace
-{
+namespace msadpcm {
+namespace {
 
 constexpr std::array<int, 16> Adattamento = {230, 230, 230, 230, 307, 409, 512, 614,
                                              768, 614, 512, 409, 307, 230, 230, 230};
@@ -104,7 +102,8 @@ Codificato Codifica(std::span<const std::int16_t> pcm)
     Codificato c;
     c.decodifica.resize(pcm.size());
     for (std::size_t inizio = 0; inizio < pcm.size(); inizio += CampioniBlocco) {
-        const std::span<const std::int16_t> x = pcm.subspan(inizio, std::min<std::size_t>(CampioniBlocco, pcm.size() - inizio));
+        const std::span<const std::int16_t> x =
+            pcm.subspan(inizio, std::min<std::size_t>(CampioniBlocco, pcm.size() - inizio));
 
         Stato scelto;
         long long minimo = std::numeric_limits<long long>::max();

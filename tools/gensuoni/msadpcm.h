@@ -7,8 +7,7 @@
 #include <vector>
 
 // Microsoft ADPCM, mono, 4 bits per sample, in the one layout all the game's sounds share.
-namespace msadpcm
-{
+namespace msadpcm {
 
 inline constexpr int ByteBlocco = 256;
 inline constexpr int CampioniBlocco = 500;
@@ -16,7 +15,13 @@ inline constexpr int ByteIntestazione = 7;
 
 // The standard pairs. Decoders (SDL among them) refuse a header whose first seven differ.
 inline constexpr std::array<std::array<std::int16_t, 2>, 7> Coefficienti = {{
-    {256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232},
+    {256, 0},
+    {512, -256},
+    {0, 0},
+    {192, 64},
+    {240, 0},
+    {460, -208},
+    {392, -232},
 }};
 
 struct Codificato

@@ -5,8 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace timbri
-{
+namespace timbri {
 // Struck bars: the inharmonic overtones fade much faster than the fundamental.
 const Timbro Marimba = {{1.0, 1.0, 1.0}, {3.93, 0.22, 0.35}, {9.2, 0.06, 0.15}};
 const Timbro Campanello = {{1.0, 1.0, 1.0}, {2.76, 0.32, 0.55}, {5.40, 0.12, 0.3}, {8.93, 0.05, 0.2}};
@@ -15,8 +14,7 @@ const Timbro Fiato = {{1, 1.0, 1}, {2, 0.55, 1}, {3, 0.35, 1}, {4, 0.2, 1}, {5, 
 const Timbro Legno = {{1.0, 1.0, 1.0}, {2.57, 0.35, 0.55}, {4.3, 0.12, 0.35}};
 } // namespace timbri
 
-namespace
-{
+namespace {
 constexpr double DuePi = 2 * std::numbers::pi;
 
 double Morbido(double x) // 0 -> 0, 1 -> 1, flat at both ends
@@ -32,7 +30,8 @@ double Hz(int midi)
 }
 
 Traccia::Traccia(int frequenzaCampionamento, std::size_t campioni)
-    : fs_(frequenzaCampionamento), campioni_(campioni, 0.0)
+    : fs_(frequenzaCampionamento)
+    , campioni_(campioni, 0.0)
 {
 }
 

@@ -14,8 +14,7 @@ struct Parziale
 };
 using Timbro = std::vector<Parziale>;
 
-namespace timbri
-{
+namespace timbri {
 extern const Timbro Marimba;
 extern const Timbro Campanello;
 extern const Timbro Vibrafono;
@@ -25,17 +24,17 @@ extern const Timbro Legno; // a wood block
 
 struct Nota
 {
-    double inizio = 0;          // s
-    double frequenza = 440;     // Hz
+    double inizio = 0;      // s
+    double frequenza = 440; // Hz
     double ampiezza = 1;
-    double decadimento = 0.3;   // time constant of the fundamental, s
-    double durata = 1e9;        // release starts this long after the start, s
-    double attacco = 0.004;     // s; never 0, or the note clicks
-    double rilascio = 0.06;     // s
-    double vibrato = 0;         // relative depth of a 5.5 Hz pitch wobble
-    double tremolo = 0;         // relative depth of a 5 Hz loudness wobble
-    double piega = 0;           // semitones the pitch has slid by the start of the release
-    double chiarezza = 0;       // > 0: upper partials swell with loudness, as in a horn
+    double decadimento = 0.3; // time constant of the fundamental, s
+    double durata = 1e9;      // release starts this long after the start, s
+    double attacco = 0.004;   // s; never 0, or the note clicks
+    double rilascio = 0.06;   // s
+    double vibrato = 0;       // relative depth of a 5.5 Hz pitch wobble
+    double tremolo = 0;       // relative depth of a 5 Hz loudness wobble
+    double piega = 0;         // semitones the pitch has slid by the start of the release
+    double chiarezza = 0;     // > 0: upper partials swell with loudness, as in a horn
 };
 
 // Equal temperament, A4 = 440 Hz; 60 is middle C.

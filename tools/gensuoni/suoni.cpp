@@ -5,8 +5,7 @@
 
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 // Loudest sample, as a part of full scale: -3 dBFS for the moments of play, quieter for the
 // neutral ones and for the tick that repeats for as long as the child thinks. Found is the
@@ -36,9 +35,11 @@ void Suono102(Traccia &t)
     };
     constexpr Passo melodia[] = {{0.00, 67}, {0.15, 72}, {0.30, 76}, {0.45, 79}, {0.60, 76}, {0.75, 79}};
     for (const Passo &p : melodia)
-        t.Aggiungi(timbri::Marimba, {.inizio = p.quando, .frequenza = Hz(p.nota), .ampiezza = 0.8, .decadimento = 0.18});
+        t.Aggiungi(timbri::Marimba,
+                   {.inizio = p.quando, .frequenza = Hz(p.nota), .ampiezza = 0.8, .decadimento = 0.18});
     for (const Passo &p : {Passo{0.60, 88}, Passo{0.75, 91}})
-        t.Aggiungi(timbri::Campanello, {.inizio = p.quando, .frequenza = Hz(p.nota), .ampiezza = 0.18, .decadimento = 0.15});
+        t.Aggiungi(timbri::Campanello,
+                   {.inizio = p.quando, .frequenza = Hz(p.nota), .ampiezza = 0.18, .decadimento = 0.15});
 
     t.Aggiungi(timbri::Marimba, {.inizio = 0.95, .frequenza = Hz(84), .ampiezza = 1.0, .decadimento = 0.6});
     t.Aggiungi(timbri::Campanello, {.inizio = 0.95, .frequenza = Hz(84), .ampiezza = 0.3, .decadimento = 0.5});
@@ -70,7 +71,8 @@ void Suono104(Traccia &t)
 // Lost: four soft horn notes stepping down by semitones, the last one long, wavering and sagging.
 void Suono105(Traccia &t)
 {
-    const Nota base = {.ampiezza = 0.85, .decadimento = 3.0, .durata = 0.40, .attacco = 0.05, .rilascio = 0.06, .chiarezza = 0.6};
+    const Nota base = {
+        .ampiezza = 0.85, .decadimento = 3.0, .durata = 0.40, .attacco = 0.05, .rilascio = 0.06, .chiarezza = 0.6};
     int nota = 67;
     for (const double quando : {0.0, 0.46, 0.92}) {
         Nota n = base;
@@ -101,8 +103,15 @@ void Suono106(Traccia &t)
         t.Aggiungi(timbri::Marimba, {.inizio = quando, .frequenza = Hz(nota), .ampiezza = 0.4, .decadimento = 0.12});
     }
     t.Aggiungi(timbri::Campanello, {.inizio = 0.18, .frequenza = Hz(84), .ampiezza = 0.5, .decadimento = 0.5});
-    t.Aggiungi(timbri::Fiato, {.inizio = 0.18, .frequenza = Hz(84), .ampiezza = 1.2, .decadimento = 6.0,
-                               .durata = 0.76, .attacco = 0.03, .rilascio = 0.14, .vibrato = 0.006, .chiarezza = 0.6});
+    t.Aggiungi(timbri::Fiato, {.inizio = 0.18,
+                               .frequenza = Hz(84),
+                               .ampiezza = 1.2,
+                               .decadimento = 6.0,
+                               .durata = 0.76,
+                               .attacco = 0.03,
+                               .rilascio = 0.14,
+                               .vibrato = 0.006,
+                               .chiarezza = 0.6});
     t.Aggiungi(timbri::Campanello, {.inizio = 0.40, .frequenza = Hz(91), .ampiezza = 0.25, .decadimento = 0.15});
     t.Aggiungi(timbri::Campanello, {.inizio = 0.48, .frequenza = Hz(96), .ampiezza = 0.2, .decadimento = 0.15});
 }
@@ -115,8 +124,10 @@ void Suono107(Traccia &t)
     for (int i = 0; i < 5; ++i) {
         const bool tick = i % 2 == 0;
         const double quando = Periodo * i;
-        t.Aggiungi(timbri::Legno, {.inizio = quando, .frequenza = tick ? 1320.0 : 990.0,
-                                   .ampiezza = tick ? 1.0 : 0.85, .decadimento = tick ? 0.022 : 0.028,
+        t.Aggiungi(timbri::Legno, {.inizio = quando,
+                                   .frequenza = tick ? 1320.0 : 990.0,
+                                   .ampiezza = tick ? 1.0 : 0.85,
+                                   .decadimento = tick ? 0.022 : 0.028,
                                    .attacco = 0.001});
         t.Rumore(quando, 0.002, 0.25, 0x9e3779b9u + static_cast<std::uint32_t>(i));
     }
@@ -129,13 +140,28 @@ std::vector<std::int16_t> Sintetizza(const Suono &s)
     Traccia t(s.frequenza, static_cast<std::size_t>(s.campioni));
     double picco = Pieno;
     switch (s.id) {
-    case 101: Suono101(t); picco = Neutro; break;
+    case 101:
+        Suono101(t);
+        picco = Neutro;
+        break;
     case 102: Suono102(t); break;
-    case 103: Suono103(t); picco = Neutro; break;
+    case 103:
+        Suono103(t);
+        picco = Neutro;
+        break;
     case 104: Suono104(t); break;
-    case 105: Suono105(t); picco = Sommesso; break;
-    case 106: Suono106(t); picco = Festoso; break;
-    case 107: Suono107(t); picco = Tenue; break;
+    case 105:
+        Suono105(t);
+        picco = Sommesso;
+        break;
+    case 106:
+        Suono106(t);
+        picco = Festoso;
+        break;
+    case 107:
+        Suono107(t);
+        picco = Tenue;
+        break;
     default: throw std::invalid_argument("no such sound");
     }
     return t.Finale(picco, 0.06);

@@ -9,10 +9,10 @@
 struct Suono
 {
     int id;
-    int frequenza;   // Hz
-    int byteDati;    // length of the "data" chunk
-    int campioni;    // samples a player decodes
-    bool conFact;    // the count is stated in a "fact" chunk (the last block is not full)
+    int frequenza; // Hz
+    int byteDati;  // length of the "data" chunk
+    int campioni;  // samples a player decodes
+    bool conFact;  // the count is stated in a "fact" chunk (the last block is not full)
 };
 
 inline constexpr std::array<Suono, 7> TabellaSuoni = {{
