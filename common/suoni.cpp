@@ -3,7 +3,6 @@
 
 #include "uscitaaudio.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 Suoni::Suoni(UscitaAudio *u)
@@ -28,7 +27,6 @@ void Suoni::SuonaWav(Intero id)
     datiSuono = risorsa.open(QIODevice::ReadOnly) ? risorsa.readAll() : QByteArray();
     if (uscita)
         uscita->Riproduci(id, datiSuono); // an image it cannot play stays silent there
-    QCoreApplication::processEvents();
 }
 
 void Suoni::Ferma()

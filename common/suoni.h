@@ -32,7 +32,7 @@ public:
 
     // Plays `effetto` when the switch is on; nothing at all reaches the output when it is off.
     void Suona(Effetto effetto);
-    // Loads the stored sound `id` afresh, plays it, then lets pending events run once.
+    // Loads the stored sound `id` afresh and starts it; returns at once, running nothing else.
     void SuonaWav(Intero id);
     // The image of the sound loaded last, kept while it plays.
     const QByteArray &DatiSuono() const { return datiSuono; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmcercanum.h"
 
+#include "codainput.h"
 #include "cursoremano.h"
 #include "dialoghi.h"
 #include "disposizione.h"
@@ -14,7 +15,6 @@
 #include "linea.h"
 #include "messaggi.h"
 #include "nomefisso.h"
-#include "occupazione.h"
 #include "pistapalline.h"
 #include "pulsante.h"
 #include "riscontro.h"
@@ -69,6 +69,11 @@ frmCercanum::~frmCercanum() = default;
 bool frmCercanum::AnimazioneInCorso() const
 {
     return pista->AnimazioneInCorso();
+}
+
+bool frmCercanum::InputTrattenuto() const
+{
+    return codaInput->Trattiene();
 }
 
 void frmCercanum::CreaControlli()
@@ -151,9 +156,12 @@ void frmCercanum::CreaControlliFinestra()
     setTabOrder(cmdNuovoGioco, chkNoSound);
 
     connect(cmdNew, &QPushButton::clicked, this, &frmCercanum::cmdNew_Click);
-    connect(cmdNuovoGioco, &QPushButton::clicked, this, &frmCercanum::ClicNuovoGioco);
+    connect(cmdNuovoGioco, &QPushButton::clicked, this, &frmCercanum::cmdNuovoGioco_Click);
     connect(cmdChiudi, &QPushButton::clicked, this, &frmCercanum::cmdChiudi_Click);
-    connect(cmdInfo, &QPushButton::clicked, this, &frmCercanum::ClicInfo);
+    connect(cmdInfo, &QPushButton::clicked, this, &frmCercanum::cmdInfo_Click);
+    // A game started over or the information window opened in the middle of an answer would
+    // leave its handling half done: those clicks wait for its end.
+    codaInput = new CodaInput(this, {cmdNuovoGioco, cmdInfo});
     connect(chkNoSound, &QCheckBox::clicked, this, &frmCercanum::chkNoSound_Click);
 
     // Key preview: the window sees every key before the focused control does.
@@ -164,7 +172,7 @@ void frmCercanum::CreaControlliFinestra()
 // ---------------------------------------------------------------------------------------------
 // Start-up
 
-void frmCercanum::Form_Load()
+Compito frmCercanum::Form_Load()
 {
     const QCursor mano = CursoreMano();
     for (QWidget *w : std::initializer_list<QWidget *>{cmdNew, cmdChiudi, cmdNuovoGioco, cmdInfo, chkNoSound})
@@ -198,7 +206,7 @@ void frmCercanum::Form_Load()
     modulo.NomeGiocatore = scelta.nomi;
     imgTitolo->hide();
     VerificaNumeroGiocatori();
-    riscontro->Lampeggia(cmdNew);
+    co_await Lampeggia(cmdNew);
     cmdNew->setFocus();
 }
 
@@ -230,36 +238,7 @@ void frmCercanum::VerificaNumeroGiocatori()
     tabellone->SegnaTurno(0);
 }
 
-void frmCercanum::ClicNuovoGioco()
-{
-    if (occupato > 0) {
-        rinvio = Rinvio::NuovoGioco;
-        return;
-    }
-    cmdNuovoGioco_Click();
-}
-
-void frmCercanum::ClicInfo()
-{
-    if (occupato > 0) {
-        if (rinvio == Rinvio::Nessuno)
-            rinvio = Rinvio::Info;
-        return;
-    }
-    cmdInfo_Click();
-}
-
-void frmCercanum::EseguiRinvio()
-{
-    const Rinvio r = rinvio;
-    rinvio = Rinvio::Nessuno;
-    if (r == Rinvio::NuovoGioco)
-        ClicNuovoGioco();
-    else if (r == Rinvio::Info)
-        ClicInfo();
-}
-
-void frmCercanum::cmdNuovoGioco_Click()
+Compito frmCercanum::cmdNuovoGioco_Click()
 {
     partita.Reimposta();
     tabellone->SvuotaPrimeCelle();
@@ -276,13 +255,15 @@ void frmCercanum::cmdNuovoGioco_Click()
     modulo.NomeGiocatore = scelta.nomi;
     VerificaNumeroGiocatori();
     cmdNew->show();
-    riscontro->Lampeggia(cmdNew);
+    co_await Lampeggia(cmdNew);
     cmdNew->setFocus();
 }
 
-void frmCercanum::VerificaFineGioco()
+Compito frmCercanum::VerificaFineGioco()
 {
-    rinvio = Rinvio::Nessuno; // the question below offers the new game itself
+    // The question below offers the new game itself; clicks waiting for the answer's end go.
+    codaInput->Scarta(cmdNuovoGioco);
+    codaInput->Scarta(cmdInfo);
     lblMessaggio->ImpostaTesto(Testi::GiocoFinito);
     if (modulo.NumGiocatori == 2)
         tabellone->MostraEntrambiBimbi();
@@ -293,10 +274,10 @@ void frmCercanum::VerificaFineGioco()
                                                               Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
     if (scelta != Messaggi::Risposta::Si) {
         servizi.terminazione.TerminaSubito();
-        return;
+        co_return;
     }
     pista->ResetBall();
-    cmdNuovoGioco_Click();
+    co_await cmdNuovoGioco_Click();
     cmdNew->show();
     txtInput->setEnabled(true);
     cmdNew->setFocus();
@@ -327,6 +308,13 @@ void frmCercanum::chkNoSound_Click()
 {
     servizi.suoni.ImpostaSuonoAttivo(!chkNoSound->isChecked());
     txtInput->setFocus(); // a disabled box keeps the focus where it was
+}
+
+// The flash holds input as a busy thread would: what comes meanwhile is handled after it.
+Compito frmCercanum::Lampeggia(QWidget *bersaglio)
+{
+    const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Tutto);
+    co_await riscontro->Lampeggia(bersaglio);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cercanum.h"
+#include "compito.h"
 #include "partita.h"
 #include "servizi.h"
 
@@ -10,6 +11,7 @@
 
 #include <memory>
 
+class CodaInput;
 class Etichetta;
 class Immagine;
 class PistaPalline;
@@ -29,13 +31,16 @@ public:
     explicit frmCercanum(const Servizi &servizi, QWidget *parent = nullptr);
     ~frmCercanum() override;
 
-    // Start-up: shows the window, the information window and the start dialog.
-    void Form_Load();
+    // Start-up: shows the window, the information window and the start dialog, then flashes
+    // "Nuovo Numero".
+    Compito Form_Load();
 
     // The game state and the players, for whoever needs to look at them (tests among them).
     const Partita &Stato() const { return partita; }
     const Cercanum &Modulo() const { return modulo; }
     bool AnimazioneInCorso() const;
+    // Input waits for a step to end, or for its turn after one.
+    bool InputTrattenuto() const;
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -48,42 +53,33 @@ private:
     void CreaControlliFinestra();
 
     // Events.
-    void cmdNew_Click();
-    void cmdNuovoGioco_Click();
+    Compito cmdNew_Click();
+    Compito cmdNuovoGioco_Click();
     void cmdChiudi_Click();
     void cmdInfo_Click();
     void chkNoSound_Click();
     bool TastoComando(const QKeyEvent *evento);
     void Form_KeyPress(int &codice);
     void txtInput_KeyPress(int &codice);
-    // A click that arrives while an answer or a new number is being handled waits for the end.
-    void ClicNuovoGioco();
-    void ClicInfo();
-    void EseguiRinvio();
 
     // A number.
     void PreparaNumero();
-    void AnnunciaNumero(Intero n);
+    Compito AnnunciaNumero(Intero n);
+    Compito GiudicaRisposta();
     void MostraErrore();
-    void VerificaRisposta(Intero a);
+    Compito VerificaRisposta(Intero a);
     void ChiudiNumero(const Risultato &r, const QString &messaggio);
 
     // Around a game.
     void VerificaNumeroGiocatori();
-    void VerificaFineGioco();
+    Compito VerificaFineGioco();
 
+    Compito Lampeggia(QWidget *bersaglio);
     void DisegnaForm();
 
     Servizi servizi;
     Cercanum modulo;
     Partita partita;
-    int occupato = 0;
-    enum class Rinvio {
-        Nessuno,
-        NuovoGioco,
-        Info
-    } rinvio = Rinvio::Nessuno;
-    friend class Occupazione;
 
     // The paper, laid from the window's corner at every repaint: a tile, not a copy of the whole
     // window, which would be 800 kB more for as long as the game runs.
@@ -108,4 +104,5 @@ private:
     std::unique_ptr<PistaPalline> pista;
     std::unique_ptr<Tabellone> tabellone;
     Riscontro *riscontro = nullptr; // owned by the window as its QObject child
+    CodaInput *codaInput = nullptr; // likewise
 };

@@ -3,13 +3,13 @@
 // the answers and the verdicts.
 #include "frmcercanum.h"
 
+#include "codainput.h"
 #include "etichetta.h"
 #include "fabbrica.h"
 #include "faccia.h"
 #include "immagine.h"
 #include "messaggi.h"
 #include "nomefisso.h"
-#include "occupazione.h"
 #include "orologio.h"
 #include "pistapalline.h"
 #include "pulsante.h"
@@ -22,9 +22,8 @@
 
 #include <QLineEdit>
 
-void frmCercanum::cmdNew_Click()
+Compito frmCercanum::cmdNew_Click()
 {
-    Occupazione occupazione(*this);
     partita.CambiaTurno();
     riscontro->MostraSmile(Faccia::Nessuna);
     cmdNew->hide();
@@ -32,7 +31,7 @@ void frmCercanum::cmdNew_Click()
     lblMessaggio->ImpostaTesto(Testi::ScriviNumero + QString::number(partita.NumMax()));
     txtInput->setEnabled(true);
     txtInput->setFocus();
-    AnnunciaNumero(partita.NumGiocati());
+    co_await AnnunciaNumero(partita.NumGiocati());
 }
 
 void frmCercanum::PreparaNumero()
@@ -45,8 +44,11 @@ void frmCercanum::PreparaNumero()
     pista->ResetBall();
 }
 
-void frmCercanum::AnnunciaNumero(Intero n)
+// The announcement holds input from its first letter to its last blink: a digit typed meanwhile
+// is in the box, and an Enter judges it, only after.
+Compito frmCercanum::AnnunciaNumero(Intero n)
 {
+    const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Tutto);
     partita.ImpostaIntervallo(n);
     servizi.suoni.Suona(Effetto::Annuncio);
     const QString msg = Testi::Annuncio + QString::number(partita.NumMax());
@@ -54,9 +56,9 @@ void frmCercanum::AnnunciaNumero(Intero n)
     for (int i = 1; i <= msg.size(); ++i) {
         lblMessaggio->ImpostaTesto(msg.left(i));
         lblMessaggio->repaint();
-        servizi.orologio.Attendi(Tempi::Lettera);
+        co_await Attesa(servizi.orologio, Tempi::Lettera);
     }
-    servizi.orologio.Attendi(Tempi::PausaAnnuncio);
+    co_await Attesa(servizi.orologio, Tempi::PausaAnnuncio);
 
     bool vuoto = false;
     for (int passo = 0; passo < Tempi::PassiLampeggio; ++passo) {
@@ -65,7 +67,7 @@ void frmCercanum::AnnunciaNumero(Intero n)
         if (vuoto)
             lblMessaggio->ImpostaTesto({});
         lblMessaggio->repaint();
-        servizi.orologio.Attendi(Tempi::Lampeggio);
+        co_await Attesa(servizi.orologio, Tempi::Lampeggio);
         lblMessaggio->repaint();
     }
 
@@ -87,12 +89,24 @@ void frmCercanum::MostraErrore()
     txtInput->setFocus();
 }
 
-void frmCercanum::VerificaRisposta(Intero a)
+// An answer's handling, from Enter to its verdict's end: clicks on the new-game and information
+// buttons meanwhile wait for it.
+Compito frmCercanum::GiudicaRisposta()
+{
+    const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Pulsanti);
+    const std::optional<Intero> risposta = Partita::LeggiRisposta(txtInput->text().toStdString());
+    if (risposta)
+        co_await VerificaRisposta(*risposta);
+    else
+        MostraErrore();
+}
+
+Compito frmCercanum::VerificaRisposta(Intero a)
 {
     const Risultato r = partita.VerificaRisposta(a);
     if (r.esito == Esito::Rifiutata) {
         MostraErrore();
-        return;
+        co_return;
     }
 
     if (r.esito == Esito::Indovinato) {
@@ -102,9 +116,9 @@ void frmCercanum::VerificaRisposta(Intero a)
         // Space during the roll would end the program; the window holds it meanwhile.
         setFocus();
         txtInput->setEnabled(false);
-        pista->AppendBall(r.numero, a, partita.NumSegreto());
+        co_await pista->AppendBall(r.numero, a, partita.NumSegreto());
         servizi.suoni.Suona(Effetto::Indovinato);
-        riscontro->Lampeggia(txtInput);
+        co_await Lampeggia(txtInput);
         lblInfoTemp->hide();
         imgIndice->hide();
         cmdNew->show();
@@ -115,9 +129,9 @@ void frmCercanum::VerificaRisposta(Intero a)
         txtInput->clear();
         txtInput->setFocus();
         riscontro->MostraSmile(r.numero);
-        pista->AppendBall(r.numero, a, partita.NumSegreto());
+        co_await pista->AppendBall(r.numero, a, partita.NumSegreto());
         if (!r.perso)
-            return;
+            co_return;
 
         riscontro->MostraSmile(Faccia::Perso);
         servizi.messaggi.Mostra(this, Testi::NumeroEra + QString::number(partita.NumSegreto()), Testi::TermineGioco,
@@ -132,7 +146,7 @@ void frmCercanum::VerificaRisposta(Intero a)
     }
 
     if (r.fineGioco)
-        VerificaFineGioco();
+        co_await VerificaFineGioco();
 }
 
 // The score of the finished number and the message: with two players it names the player

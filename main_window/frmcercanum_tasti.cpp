@@ -5,7 +5,6 @@
 
 #include "etichetta.h"
 #include "immagine.h"
-#include "occupazione.h"
 #include "pistapalline.h"
 #include "pulsante.h"
 
@@ -78,16 +77,11 @@ bool frmCercanum::TastoComando(const QKeyEvent *evento)
 
 void frmCercanum::Form_KeyPress(int &codice)
 {
-    // While an answer is being handled (a ball rolling, a sound letting events run) Enter must
-    // not start a second judgement.
-    if (pista->AnimazioneInCorso() || occupato > 0 || codice != 13)
+    // While a ball rolls Enter must not start a second judgement; at every other moment of an
+    // answer's handling the Enter waits with the rest of the input.
+    if (pista->AnimazioneInCorso() || codice != 13)
         return;
-    Occupazione occupazione(*this);
-    const std::optional<Intero> risposta = Partita::LeggiRisposta(txtInput->text().toStdString());
-    if (risposta)
-        VerificaRisposta(*risposta);
-    else
-        MostraErrore();
+    GiudicaRisposta();
 }
 
 void frmCercanum::txtInput_KeyPress(int &codice)

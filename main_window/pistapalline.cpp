@@ -76,11 +76,11 @@ void PistaPalline::CaricaBall()
     }
 }
 
-void PistaPalline::AppendBall(Intero n, Intero risposta, Intero segreto)
+Compito PistaPalline::AppendBall(Intero n, Intero risposta, Intero segreto)
 {
     const int k = n - 1;
     if (k < 0 || k >= static_cast<int>(shpBall.size()))
-        return;
+        co_return;
     animazioneInCorso = true;
     lblNumRisp[0]->ImpostaTesto(QString::number(n));
     lblNumRisp[1]->ImpostaTesto(QString::number(Partita::RisposteMassime - n));
@@ -102,7 +102,7 @@ void PistaPalline::AppendBall(Intero n, Intero risposta, Intero segreto)
 
     const QLine filo = linBall->Estremi();
     const int arrivo = k == 0 ? filo.x1() : shpBall[k - 1]->width() + shpBall[k - 1]->x() + 1;
-    Scivolata(orologio).Esegui(palla, filo.x2(), arrivo);
+    co_await Scivolata(orologio).Esegui(palla, filo.x2(), arrivo);
 
     Etichetta *didascalia = lblBall[k];
     didascalia->move(palla->x() + 2, didascalia->y());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "compito.h"
 #include "intero16.h"
 
 #include <array>
@@ -22,8 +23,8 @@ public:
     PistaPalline(const Fabbrica &fabbrica, Orologio &orologio);
 
     void CaricaBall();
-    // Rolls the ball of the n-th answer to its place; pending events run between its steps.
-    void AppendBall(Intero n, Intero risposta, Intero segreto);
+    // Rolls the ball of the n-th answer to its place; the event loop runs between its steps.
+    Compito AppendBall(Intero n, Intero risposta, Intero segreto);
     void ResetBall();
     void SmileAnim(bool on);
 

@@ -17,6 +17,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 namespace D = Disposizione;
 
 namespace {
@@ -82,12 +84,14 @@ void Riscontro::PensaAnim(bool on)
 
 void Riscontro::Timer1_Timer()
 {
+    // A flash holds the tick as it holds input: it comes, once, when the flash is over.
+    if (lampoInCorso) {
+        tickRinviato = true;
+        return;
+    }
     lblAnimazNumeri->ImpostaTesto(QString::number(Partita::NumeroCasuale(caso.Estrai(), partita.NumMax())));
     if (inAttesa())
         suoni.Suona(Effetto::Attesa);
-    // The sound let events run: a finished number or a new game may have stopped the animation.
-    if (!Timer1.isActive())
-        return;
     imgIngranaggio[ingranaggioAlterno ? 0 : 1]->show();
     imgIngranaggio[ingranaggioAlterno ? 1 : 0]->hide();
     ingranaggioAlterno = !ingranaggioAlterno;
@@ -107,14 +111,18 @@ void Riscontro::MostraSmile(Intero v)
         PensaAnim(false);
 }
 
-void Riscontro::Lampeggia(QWidget *bersaglio)
+Compito Riscontro::Lampeggia(QWidget *bersaglio)
 {
     const QColor c = ColoreSfondo(bersaglio);
+    lampoInCorso = true;
     finestra->repaint();
     for (int passo = 1; passo <= Tempi::PassiLampo; ++passo) {
         ImpostaColoreSfondo(bersaglio, passo % 2 == 1 ? c : Fabbrica::Colore(D::ColoreLampo));
         bersaglio->repaint();
-        orologio.Attendi(Tempi::Lampo);
+        co_await Attesa(orologio, Tempi::Lampo);
     }
     ImpostaColoreSfondo(bersaglio, c);
+    lampoInCorso = false;
+    if (std::exchange(tickRinviato, false) && Timer1.isActive())
+        Timer1_Timer();
 }

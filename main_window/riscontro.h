@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "compito.h"
 #include "intero16.h"
 
 #include <QObject>
@@ -30,8 +31,9 @@ public:
 
     void PensaAnim(bool on);
     void MostraSmile(Intero v);
-    // Blinks `bersaglio`'s background red five times, holding the thread for about a second.
-    void Lampeggia(QWidget *bersaglio);
+    // Blinks `bersaglio`'s background red five times, for about a second; the timer's tick
+    // waits for its end.
+    Compito Lampeggia(QWidget *bersaglio);
 
 private:
     void Timer1_Timer();
@@ -43,6 +45,8 @@ private:
     const Partita &partita;
     std::function<bool()> inAttesa;
     bool ingranaggioAlterno = false;
+    bool lampoInCorso = false;
+    bool tickRinviato = false;
 
     QTimer Timer1;
     std::array<Immagine *, 2> imgIngranaggio{};

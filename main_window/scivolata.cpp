@@ -4,7 +4,6 @@
 #include "orologio.h"
 #include "tempi.h"
 
-#include <QCoreApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -38,19 +37,20 @@ int Scivolata::QuadriAlSecondo(const QWidget *oggetto)
     return hz > 0 && hz <= Tempi::QuadriAlSecondoMassimi ? hz : Tempi::QuadriAlSecondo;
 }
 
-void Scivolata::Esegui(QWidget *oggetto, int da, int a)
+Compito Scivolata::Esegui(QWidget *oggetto, int da, int a)
 {
+    // Nothing of the object that started the glide is used once it has begun: it may be gone.
+    Orologio &o = orologio;
     const int hz = QuadriAlSecondo(oggetto);
-    const std::int64_t inizio = orologio.Adesso();
+    const std::int64_t inizio = o.Adesso();
     for (;;) {
-        const std::int64_t trascorso = orologio.Adesso() - inizio;
+        const std::int64_t trascorso = o.Adesso() - inizio;
         const int x = Posizione(da, a, trascorso);
         oggetto->move(x, oggetto->y());
-        // Paints the frame and lets a key press, a click or a timer tick run in between.
-        QCoreApplication::processEvents();
         if (x == a)
-            return;
-        const std::int64_t ora = orologio.Adesso() - inizio;
-        orologio.Attendi(static_cast<int>(std::max<std::int64_t>(1, ProssimoQuadro(ora, hz) - ora)));
+            co_return;
+        // The event loop paints the frame meanwhile, and a key press, a click or a timer tick runs.
+        const std::int64_t ora = o.Adesso() - inizio;
+        co_await Attesa(o, static_cast<int>(std::max<std::int64_t>(1, ProssimoQuadro(ora, hz) - ora)));
     }
 }

@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "compito.h"
+
 #include <cstdint>
 
 class Orologio;
 class QWidget;
 
 // A widget gliding along x at a fixed speed that follows the clock: every frame the screen can
-// show is painted, pending events run between frames, and a frame that comes late is dropped, so a
-// busy machine shows fewer frames instead of a slower glide. Synchronous: returns at the target.
+// show is painted, the event loop runs between frames, and a frame that comes late is dropped, so a
+// busy machine shows fewer frames instead of a slower glide. Ends at the target.
 class Scivolata
 {
 public:
     explicit Scivolata(Orologio &orologio);
 
-    void Esegui(QWidget *oggetto, int da, int a);
+    Compito Esegui(QWidget *oggetto, int da, int a);
 
     // Where the glide from `da` to `a` stands `ms` after it began.
     static int Posizione(int da, int a, std::int64_t ms);

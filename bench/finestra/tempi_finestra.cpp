@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Times the paced steps of the game window with the real blocking clock: the announcement of a
+// Times the paced steps of the game window with the real clock: the announcement of a
 // number and the roll of the first and of the last ball. Run offscreen or on a display:
 //   QT_QPA_PLATFORM=offscreen build/bench/finestra/bench_finestra
 #include "banco.h"
@@ -21,7 +21,7 @@ namespace {
 struct OrologioMisto final : Orologio
 {
     OrologioReale reale;
-    void Attendi(int ms) override { reale.Attendi(ms); }
+    void Attendi(int ms, std::function<void()> poi) override { reale.Attendi(ms, std::move(poi)); }
     std::int64_t Adesso() override { return reale.Adesso(); }
 };
 
@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
         frmCercanum f(Servizi{orologio, b.caso, b.messaggi, b.dialoghi, b.terminazione, b.suoni});
         b.dialoghi.scelte.push_back({});
         f.Form_Load();
+        QTest::qWaitFor([&] { return !f.InputTrattenuto(); }, 10000);
         auto *nuovo = f.findChild<QPushButton *>(QStringLiteral("cmdNew"));
         auto *casella = f.findChild<QLineEdit *>(QStringLiteral("txtInput"));
 
@@ -50,12 +51,14 @@ int main(int argc, char *argv[])
         QElapsedTimer t;
         t.start();
         nuovo->click();
+        QTest::qWaitFor([&] { return !f.InputTrattenuto(); }, 10000);
         annuncio.push_back(t.elapsed());
 
         for (int risposta = 1; risposta <= 20; ++risposta) {
             casella->setText(QStringLiteral("1"));
             t.restart();
             QTest::keyClick(casella, Qt::Key_Return);
+            QTest::qWaitFor([&] { return !f.AnimazioneInCorso(); }, 10000);
             if (risposta == 1)
                 primaPallina.push_back(t.elapsed());
             if (risposta == 20)

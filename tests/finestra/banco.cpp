@@ -3,6 +3,8 @@
 
 #include "nomefisso.h"
 
+#include <QCoreApplication>
+
 Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *, const Partita::Nomi &nomi)
 {
     diario->append(QStringLiteral("presentazione"));
@@ -47,6 +49,9 @@ frmCercanum &Banco::Avvia(Scelta scelta)
 {
     dialoghi.scelte.push_back(scelta);
     Finestra().Form_Load();
+    // Nothing of the game runs the event loop any more: the window becomes active (and its
+    // controls see their focus come and go) only once it runs.
+    QCoreApplication::processEvents();
     return *finestra;
 }
 

@@ -22,17 +22,19 @@
 // that write down what happened, in one shared journal.
 struct Banco
 {
-    // Time moves only by the waits.
+    // Time moves only by the waits, each over before Attendi returns; `ad_ogni_attesa` runs in
+    // the middle of one, where the real event loop would run.
     struct Orologio final : ::Orologio
     {
         long totale = 0;
         std::int64_t Adesso() override { return totale; }
         std::function<void(int)> ad_ogni_attesa;
-        void Attendi(int ms) override
+        void Attendi(int ms, std::function<void()> poi) override
         {
             totale += ms;
             if (ad_ogni_attesa)
                 ad_ogni_attesa(ms);
+            poi();
         }
     };
 

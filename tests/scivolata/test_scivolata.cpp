@@ -22,10 +22,15 @@ struct Orologio final : ::Orologio
     std::int64_t ora = 1000;
     int ritardo = 0;
     std::vector<int> attese;
-    void Attendi(int ms) override
+    bool differito = false; // the wait ends from the event loop, as the real clock's does
+    void Attendi(int ms, std::function<void()> poi) override
     {
         attese.push_back(ms);
         ora += ms + ritardo;
+        if (differito)
+            QMetaObject::invokeMethod(qApp, std::move(poi), Qt::QueuedConnection);
+        else
+            poi();
     }
     std::int64_t Adesso() override { return ora; }
 };
@@ -135,7 +140,13 @@ TEST_F(Vetrina, TraUnQuadroELAltroGliEventiScorrono)
         QMetaObject::invokeMethod(&finestra, rilancia, Qt::QueuedConnection);
     };
     QMetaObject::invokeMethod(&finestra, rilancia, Qt::QueuedConnection);
-    Scivolata(orologio).Esegui(&palla, 511, 42);
+    orologio.differito = true;
+    {
+        Compito scivolata = Scivolata(orologio).Esegui(&palla, 511, 42);
+        EXPECT_EQ(palla.x(), 511); // back at once, the thread free
+    }
+    while (palla.x() != 42)
+        QCoreApplication::processEvents();
     QCoreApplication::removePostedEvents(&finestra);
     visti.erase(42);
     visti.erase(511);
