@@ -42,8 +42,8 @@ public:
     CodaInput(QWidget *finestra, std::vector<QWidget *> rinviabili);
     ~CodaInput() override;
 
-    // Something is held, or waiting to be handled.
-    bool Trattiene() const { return tutto > 0 || !coda.empty(); }
+    // Whatever comes now waits: a step holds everything, or what it held is still to be handled.
+    bool Trattiene() const { return tutto > 0 || rilascioInArrivo; }
     // Forgets what waits for `destinatario`.
     void Scarta(const QObject *destinatario);
 

@@ -39,7 +39,7 @@ public:
     const Partita &Stato() const { return partita; }
     const Cercanum &Modulo() const { return modulo; }
     bool AnimazioneInCorso() const;
-    // Input waits for a step to end, or for its turn after one.
+    // Input that comes now waits: for a step to end, or for its turn after one.
     bool InputTrattenuto() const;
 
 protected:

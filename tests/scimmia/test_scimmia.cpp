@@ -5,7 +5,8 @@
 // anywhere, timer ticks, the dialogs' and boxes' answers; more of them arrive in the middle of an
 // announcement, a rolling ball, a flash, a sound or a box, exactly when the real program would
 // handle them. After every event: NumRisposte in 0..21, NumGiocati in 0..15, at most one face
-// shown, score cells filled only for finished numbers (each 0..100), and no crash. An end request
+// shown, score cells filled only for finished numbers (each 0..100), and no crash; input during a
+// held step (the announcement, a flash) changes nothing until the step is over. An end request
 // (Esc, the close button, No at the end of a game) retires the window; a fresh one starts.
 //
 // Environment, for longer runs by hand:
@@ -20,11 +21,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <deque>
 #include <memory>
 #include <random>
 
@@ -102,7 +106,7 @@ public:
             NuovaFinestra();
         for (int i = 0; i < eventi && errore.isEmpty(); ++i) {
             Esegui(Estrai(), false);
-            QCoreApplication::processEvents(); // what was held for the end of a handler
+            QCoreApplication::processEvents(); // what was held for the end of a step
             // The end-of-game question is the only box with a question mark.
             for (; boxVisti < banco->messaggi.mostrati.size(); ++boxVisti)
                 partiteFinite += banco->messaggi.mostrati[boxVisti].icona == Messaggi::Icona::Domanda;
@@ -172,12 +176,12 @@ private:
         banco = std::make_unique<Banco>();
         finita = false;
         contesto = std::make_unique<QObject>();
-        // Events arriving in the middle: during a wait they queue up and run at the next moment
-        // the game lets events through (a ball's step, after a sound, the end of the handler);
-        // under a box only the timer runs.
+        // Events arriving in the middle: the event loop runs during every wait, so they come
+        // right then (and wait in the game's queue if the step holds them); after a sound they
+        // come at the next turn of the loop; under a box only the timer runs.
         banco->orologio.ad_ogni_attesa = [this](int) {
-            if (profondita == 1 && Prob(0.003))
-                Posta(Estrai());
+            if (profondita == 1 && Prob(0.01))
+                Esegui(Estrai(), true);
         };
         banco->audio.al_suono = [this](int) {
             if (profondita == 1 && Prob(0.3))
@@ -215,6 +219,18 @@ private:
             QTest::sendKeyEvent(QTest::Click, w, k, testo, m);
     }
 
+    // What input may change; nothing of it while a step holds the input.
+    QString Fotografia()
+    {
+        return QStringLiteral("%1|%2|%3|%4|%5|%6")
+            .arg(Casella()->text())
+            .arg(F().Stato().NumRisposte())
+            .arg(F().Stato().NumGiocati())
+            .arg(banco->messaggi.mostrati.size())
+            .arg(banco->diario.size())
+            .arg(banco->suoni.SuonoAttivo());
+    }
+
     void Clic(const char *nome)
     {
         auto *p = Figlio<QAbstractButton>(QString::fromLatin1(nome));
@@ -245,6 +261,9 @@ private:
         ++eventiTotali;
         annidati += annidato;
         ++profondita;
+        // A paste needs the box's menu, a click that the step would hold too.
+        const bool trattenuto = F().InputTrattenuto() && a != Azione::Tick;
+        const QString prima = trattenuto ? Fotografia() : QString();
         const Partita &p = F().Stato();
         const int giocatiPrima = p.NumGiocati();
         switch (a) {
@@ -272,7 +291,7 @@ private:
             break;
         case Azione::Incolla:
             // A paste through the box's own menu: no key is seen.
-            if (Casella()->isEnabled())
+            if (Casella()->isEnabled() && !trattenuto)
                 Casella()->insert(QString::fromUtf8(Incollati[Tra(0, std::size(Incollati) - 1)]));
             break;
         case Azione::IncollaTasto: Tasto(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16")); break;
@@ -302,6 +321,8 @@ private:
             break;
         }
         --profondita;
+        if (trattenuto && Fotografia() != prima)
+            Rompi(QStringLiteral("input during a held step ran early: %1 became %2").arg(prima, Fotografia()));
         if (banco->terminazione.richieste > 0) {
             finita = true;
             return;
