@@ -193,9 +193,7 @@ void frmCercanum::Form_Load()
 
     servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
     modulo.AvvioInCorso = false;
-    const Giocatori scelta = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
-    modulo.NumGiocatori = scelta.numero;
-    modulo.NomeGiocatore = scelta.nomi;
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
     imgTitolo->hide();
     VerificaNumeroGiocatori();
     riscontro->Lampeggia(cmdNew);
@@ -210,7 +208,7 @@ void frmCercanum::VerificaNumeroGiocatori()
     lblMessaggio->ImpostaTesto(Testi::PerIniziare);
     tabellone->PosizionaColonne(modulo.NumGiocatori);
     if (modulo.NumGiocatori == 1) {
-        partita.ImpostaGiocatori(1, modulo.NomeGiocatore);
+        partita.ImpostaGiocatori();
         tabellone->CaricaLabel();
         return;
     }
@@ -221,7 +219,7 @@ void frmCercanum::VerificaNumeroGiocatori()
         modulo.NomeGiocatore[i] = NomeFisso::Adatta(rifilati[i]);
     }
     tabellone->MostraNomi(DaStd(rifilati[0]), DaStd(rifilati[1]));
-    partita.ImpostaGiocatori(2, modulo.NomeGiocatore);
+    partita.ImpostaGiocatori();
     tabellone->CaricaLabel();
     tabellone->CaricaLabel1();
     lblMessaggio->ImpostaTesto(Testi::PerIniziare + Testi::Acapo + Testi::IniziaIlGioco
@@ -271,9 +269,7 @@ void frmCercanum::cmdNuovoGioco_Click()
     tabellone->ScaricaLabel();
     if (modulo.NumGiocatori == 2) // the players of the game being left
         tabellone->ScaricaLabel1();
-    const Giocatori scelta = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
-    modulo.NumGiocatori = scelta.numero;
-    modulo.NomeGiocatore = scelta.nomi;
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
     VerificaNumeroGiocatori();
     cmdNew->show();
     riscontro->Lampeggia(cmdNew);

@@ -76,7 +76,7 @@ private:
 
     Servizi servizi;
     Cercanum modulo;
-    Partita partita;
+    Partita partita{modulo}; // reads who plays from the module above
     int occupato = 0;
     enum class Rinvio {
         Nessuno,

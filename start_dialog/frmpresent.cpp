@@ -198,9 +198,9 @@ void frmPresent::Form_Unload()
     // A name of blanks only would show as nothing everywhere: it counts as no name.
     const bool entrambi = !NomeFisso::Rifila(testo[0]).empty() && !NomeFisso::Rifila(testo[1]).empty();
     for (int i = 0; i < 2; ++i)
-        scelta.nomi[i] = NomeFisso::Adatta(entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i]))
-                                                    : std::string(NomiPredefiniti[i]));
-    scelta.numero = 2;
+        scelta.NomeGiocatore[i] = NomeFisso::Adatta(entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i]))
+                                                             : std::string(NomiPredefiniti[i]));
+    scelta.NumGiocatori = 2;
 }
 
 void frmPresent::done(int esito)

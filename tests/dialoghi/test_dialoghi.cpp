@@ -187,13 +187,13 @@ private slots:
                               QVERIFY(!Frame1(w)->isVisible());
                               QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
                               QCOMPARE(Bottone(w, "cmdOk")->y(), 102);
-                              QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().numero, Intero(1));
+                              QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().NumGiocatori, Intero(1));
                               Premi(w, Qt::Key_Escape); // no cancel button
                               QVERIFY(w->isVisible());
                               Premi(w, Qt::Key_Return);
                           }));
-        QCOMPARE(scelta.numero, Intero(1));
-        QCOMPARE(scelta.nomi, (Nomi{"luca      ", "sara      "}));
+        QCOMPARE(scelta.NumGiocatori, Intero(1));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"luca      ", "sara      "}));
     }
 
     void presentazione_dueGiocatori_data()
@@ -245,9 +245,9 @@ private slots:
                               case Chiusura::Box: w->close(); break;
                               }
                           }));
-        QCOMPARE(scelta.numero, Intero(2));
-        QTEST(QString::fromStdString(scelta.nomi[0]), "atteso0");
-        QTEST(QString::fromStdString(scelta.nomi[1]), "atteso1");
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QTEST(QString::fromStdString(scelta.NomeGiocatore[0]), "atteso0");
+        QTEST(QString::fromStdString(scelta.NomeGiocatore[1]), "atteso1");
     }
 
     void presentazione_finestraSaleOgniVoltaCheSiScelgonoDue()
@@ -311,7 +311,7 @@ private slots:
                               Scrivi(Nome(w, 1), QStringLiteral("sara"));
                               QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
                           }));
-        QCOMPARE(scelta.nomi, (Nomi{"Luca      ", "Sara      "}));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Luca      ", "Sara      "}));
     }
 
     void presentazione_secondaVoltaNomiConservati()
@@ -326,8 +326,8 @@ private slots:
                               QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
                               QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
                           }));
-        QCOMPARE(scelta.numero, Intero(2));
-        QCOMPARE(scelta.nomi, prima);
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QCOMPARE(scelta.NomeGiocatore, prima);
     }
 
     void presentazione_soloTastiera()
@@ -346,8 +346,8 @@ private slots:
                               Scrivi(w->focusWidget(), QStringLiteral("bo"));
                               QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
                           }));
-        QCOMPARE(scelta.numero, Intero(2));
-        QCOMPARE(scelta.nomi, (Nomi{"Ada       ", "Bo        "}));
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Ada       ", "Bo        "}));
     }
 
     void presentazione_suono102SoloSeAttivo()
