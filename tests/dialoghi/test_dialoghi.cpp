@@ -597,6 +597,16 @@ private slots:
         QVERIFY(PixelDelColore(Bottone(&presentazione, "cmdOk"), crema) > 500);
         QVERIFY(PixelDelColore(Bottone(&informazioni, "Command1"), crema) > 500);
         QVERIFY(PixelDelColore(Bottone(&informazioni, "Check1"), crema) > 100);
+        // The button Enter presses has the black default line round its 3-D frame; the help
+        // button has none, and sinks while it is checked.
+        const QColor nero(0, 0, 0), bianco(255, 255, 255), chiaro(224, 224, 224), scuro(128, 128, 128);
+        const QList<QColor> predefinito{nero, bianco, chiaro, nero, nero, scuro};
+        QCOMPARE(Cornice(Bottone(&presentazione, "cmdOk")), predefinito);
+        QCOMPARE(Cornice(Bottone(&informazioni, "Command1")), predefinito);
+        QPushButton *guida = Bottone(&informazioni, "Check1");
+        QCOMPARE(Cornice(guida), (QList<QColor>{bianco, chiaro, crema, nero, scuro, crema}));
+        guida->setChecked(true);
+        QCOMPARE(Cornice(guida), (QList<QColor>{nero, scuro, crema, bianco, chiaro, crema}));
         QCOMPARE(informazioni.findChild<QLabel *>(QStringLiteral("Label5"))->text(),
                  QStringLiteral("Applicazione a %1 bit per Linux").arg(QT_POINTER_SIZE * 8));
     }
