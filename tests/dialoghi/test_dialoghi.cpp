@@ -332,22 +332,54 @@ private slots:
 
     void presentazione_soloTastiera()
     {
-        // Arrows choose, Tab moves on, Alt+O confirms: no mouse needed.
+        // An arrow chooses, the names are typed straight away, Tab moves on, Alt+O confirms.
         QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
                           [](QWidget *w) {
                               QVERIFY(QTest::qWaitForWindowActive(w));
                               QCOMPARE(w->focusWidget(), Opzione(w, 0));
-                              Premi(w, Qt::Key_Right); // the arrow keeps the focus on the choice it made
+                              Premi(w, Qt::Key_Right);
                               QVERIFY(Opzione(w, 1)->isChecked());
-                              Premi(w, Qt::Key_Tab);
-                              QCOMPARE(w->focusWidget(), Nome(w, 0));
-                              Scrivi(Nome(w, 0), QStringLiteral("ada"));
+                              Scrivi(w->focusWidget(), QStringLiteral("ada"));
                               Premi(w, Qt::Key_Tab);
                               Scrivi(w->focusWidget(), QStringLiteral("bo"));
                               QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
                           }));
         QCOMPARE(scelta.numero, Intero(2));
         QCOMPARE(scelta.nomi, (Nomi{"Ada       ", "Bo        "}));
+    }
+
+    void presentazione_ogniFrecciaPassaAllAltraScelta_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::newRow("giù") << int(Qt::Key_Down);
+        QTest::newRow("su") << int(Qt::Key_Up);
+        QTest::newRow("destra") << int(Qt::Key_Right);
+        QTest::newRow("sinistra") << int(Qt::Key_Left);
+    }
+
+    void presentazione_ogniFrecciaPassaAllAltraScelta()
+    {
+        // As in a Windows group of two options, every arrow goes to the other one and chooses it;
+        // two players put the focus in the first name box, one player leaves it on the option.
+        QFETCH(int, tasto);
+        frmPresent d(&padre, nomi, suoni);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(d.focusWidget(), Opzione(&d, 0));
+        Premi(&d, Qt::Key(tasto));
+        QVERIFY(Opzione(&d, 1)->isChecked());
+        QVERIFY(Frame1(&d)->isVisible());
+        QCOMPARE(d.focusWidget(), Nome(&d, 0));
+        Premi(&d, Qt::Key_Backtab);
+        QCOMPARE(d.focusWidget(), Opzione(&d, 1));
+        Premi(&d, Qt::Key(tasto));
+        QVERIFY(Opzione(&d, 0)->isChecked());
+        QVERIFY(!Frame1(&d)->isVisible());
+        QCOMPARE(d.focusWidget(), Opzione(&d, 0));
+        Premi(&d, Qt::Key_Space); // the chosen option again: nothing changes
+        QVERIFY(Opzione(&d, 0)->isChecked());
+        QCOMPARE(d.focusWidget(), Opzione(&d, 0));
     }
 
     void presentazione_suono102SoloSeAttivo()
