@@ -563,6 +563,8 @@ private slots:
                                     << QColor(0xff, 0xcc, 0x00) << int(Qt::Key_Escape) << true << int(R::Ok);
         QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
                                      << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Return) << true << int(R::Si);
+        QTest::newRow("fine, S") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
+                                 << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_S) << true << int(R::Si);
         QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
                                  << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_N) << true << int(R::No);
         QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
@@ -607,6 +609,13 @@ private slots:
                          box->button(tipo == Messaggi::Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Yes));
                 for (QAbstractButton *b : box->buttons())
                     QVERIFY(b->icon().isNull()); // bare, like the game's own buttons
+                // Italian with no translation of Qt's loaded, as none is in this test.
+                if (tipo == Messaggi::Pulsanti::Ok) {
+                    QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+                } else {
+                    QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Sì"));
+                    QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("&No"));
+                }
                 QCOMPARE(box->font().family(), QStringLiteral("Liberation Sans"));
                 if (tasto)
                     QTest::keyClick(box, Qt::Key(tasto));
