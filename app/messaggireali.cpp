@@ -2,6 +2,7 @@
 #include "messaggireali.h"
 
 #include "memoria.h"
+#include "tastiera.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -79,6 +80,7 @@ Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, c
         box.setEscapeButton(QMessageBox::Ok);
     }
     const int scelta = box.exec();
+    RestituisciTastiera(padre);
     if (pulsanti == Pulsanti::Ok)
         return Risposta::Ok;
     return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;
