@@ -121,6 +121,8 @@ void frmCercanum::CreaControlliFinestra()
     cmdNew = pulsante(QStringLiteral("cmdNew"), D::cmdNew, Colore::GialloChiaro, &Figure::Mano, {});
     cmdNew->setText(Testi::NuovoNumero);
     cmdNew->setFont(Fabbrica::Font(D::Font::FinestraGrassetto));
+    // Enter reaches it through the key preview (TastoComando); this gives it the default's mark.
+    cmdNew->setDefault(true);
 
     txtInput = new QLineEdit(this);
     txtInput->setObjectName(QStringLiteral("txtInput"));
