@@ -19,7 +19,7 @@
 
 // The abstract namespace and the credentials of a socket's peer are Linux's own; elsewhere a copy
 // without a runtime directory runs without a lock.
-#if defined(__linux__)
+#if defined(__linux__) && !defined(CERCANUM_RIPIEGHI)
 #define CERCANUM_NOME_ASTRATTO 1
 #endif
 
