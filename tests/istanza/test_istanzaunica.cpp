@@ -56,28 +56,33 @@ public:
     std::string percorso;
 };
 
+// The address of an abstract name, or of a path when `nome` starts with '/'.
+socklen_t Indirizzo(const std::string &nome, sockaddr_un &a)
+{
+    a = {};
+    a.sun_family = AF_UNIX;
+    const std::size_t inizio = nome.starts_with('/') ? 0 : 1;
+    std::memcpy(a.sun_path + inizio, nome.data(), nome.size());
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + inizio + nome.size());
+}
+
 // A plain socket bound on an abstract name, listening or not.
 int Occupa(const std::string &nome, bool ascolta)
 {
     const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    std::memcpy(a.sun_path + 1, nome.data(), nome.size());
-    const auto n = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + nome.size());
+    sockaddr_un a;
+    const socklen_t n = Indirizzo(nome, a);
     if (s < 0 || ::bind(s, reinterpret_cast<const sockaddr *>(&a), n) != 0 || (ascolta && ::listen(s, 4) != 0))
         return -1;
     return s;
 }
 
-// Whether a connection to `nome` (an abstract name, or a path when it starts with '/') is taken.
+// Whether a connection to `nome` is taken.
 bool Collega(const std::string &nome)
 {
     const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
-    const std::size_t inizio = nome.starts_with('/') ? 0 : 1;
-    std::memcpy(a.sun_path + inizio, nome.data(), nome.size());
-    const auto n = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + inizio + nome.size());
+    sockaddr_un a;
+    const socklen_t n = Indirizzo(nome, a);
     const bool riuscito = ::connect(s, reinterpret_cast<const sockaddr *>(&a), n) == 0;
     ::close(s);
     return riuscito;
@@ -119,9 +124,6 @@ public:
         for (int fd : {pronto[0], pronto[1], fine[0], fine[1]})
             ::close(fd);
     }
-    Figlio(const Figlio &) = delete;
-    Figlio &operator=(const Figlio &) = delete;
-
     // In the child.
     void Riferisci(char esito) { (void)!::write(pronto[1], &esito, 1); }
     bool Continua()
@@ -179,26 +181,23 @@ TEST(IstanzaUnica, DecisioneSuiNomiInOrdine)
 TEST(IstanzaUnica, SoloUnaCartellaNostraEChiusaAgliAltriTieneIlFile)
 {
     const CartellaDiProva privata;
-    const std::string file = privata.percorso + "/file";
-    const int f = ::open(file.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-    ASSERT_GE(f, 0);
-    ::close(f);
     EXPECT_EQ(IstanzaUnica::CartellaPrivata(privata.percorso.c_str()), privata.percorso);
-    EXPECT_EQ(IstanzaUnica::CartellaPrivata(nullptr), "");
-    EXPECT_EQ(IstanzaUnica::CartellaPrivata(""), "");
-    EXPECT_EQ(IstanzaUnica::CartellaPrivata("tmp"), ""); // relative
-    EXPECT_EQ(IstanzaUnica::CartellaPrivata((privata.percorso + "/manca").c_str()), "");
-    EXPECT_EQ(IstanzaUnica::CartellaPrivata(file.c_str()), "");
+    for (const char *altro : {static_cast<const char *>(nullptr), "", "tmp", "/dev/null", "/nessuna/cartella"})
+        EXPECT_EQ(IstanzaUnica::CartellaPrivata(altro), "") << (altro ? altro : "(unset)");
     for (const mode_t modo : {0755, 0710, 0701, 0770}) {
         ::chmod(privata.percorso.c_str(), modo);
         EXPECT_EQ(IstanzaUnica::CartellaPrivata(privata.percorso.c_str()), "") << std::oct << modo;
     }
+    // Such a directory counts as none: the lock goes to the abstract name.
+    const std::string radice = Radice();
+    IstanzaUnica prima(radice);
+    ASSERT_TRUE(prima.Acquisisci());
+    EXPECT_EQ(prima.NomeTenuto(), IstanzaUnica::NomeAstratto(radice, ::getuid(), 0));
     ::chmod(privata.percorso.c_str(), 0700);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(privata.percorso.c_str(), 65534, 65534), 0);
         EXPECT_EQ(IstanzaUnica::CartellaPrivata(privata.percorso.c_str()), ""); // someone else's
     }
-    ::unlink(file.c_str());
 }
 
 TEST(IstanzaUnica, NellaCartellaLaSecondaCopiaCedeFinoAllaFineDellaPrima)
@@ -219,15 +218,6 @@ TEST(IstanzaUnica, NellaCartellaLaSecondaCopiaCedeFinoAllaFineDellaPrima)
     IstanzaUnica dopo(radice);
     EXPECT_TRUE(dopo.Acquisisci());
     EXPECT_EQ(dopo.NomeTenuto(), file);
-}
-
-TEST(IstanzaUnica, UnaCartellaNonPrivataValeComeNessuna)
-{
-    const CartellaDiProva aperta(0755);
-    const std::string radice = Radice();
-    IstanzaUnica prima(radice);
-    ASSERT_TRUE(prima.Acquisisci());
-    EXPECT_EQ(prima.NomeTenuto(), IstanzaUnica::NomeAstratto(radice, ::getuid(), 0));
 }
 
 TEST(IstanzaUnica, SenzaCartellaLaSecondaCopiaCedeFinoAllaFineDellaPrima)
