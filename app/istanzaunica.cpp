@@ -25,6 +25,8 @@
 
 namespace {
 
+using Stato = struct stat;
+
 // How many times a lock file removed under us by the copy that held it is opened again.
 constexpr int TentativiFile = 8;
 
@@ -108,9 +110,7 @@ IstanzaUnica::Scelta IstanzaUnica::Decidi(const std::vector<Nome> &nomi)
 
 std::string IstanzaUnica::CartellaPrivata(const char *percorso)
 {
-    struct stat s
-    {
-    };
+    Stato s{};
     if (!percorso || percorso[0] != '/' || ::stat(percorso, &s) != 0)
         return {};
     if (!S_ISDIR(s.st_mode) || s.st_uid != ::geteuid() || (s.st_mode & (S_IRWXG | S_IRWXO)) != 0)
@@ -168,9 +168,7 @@ IstanzaUnica::Esito IstanzaUnica::BloccaFile(const std::string &cartella)
             return errore == EWOULDBLOCK ? Esito::Occupato : Esito::Impossibile;
         }
         // The lock counts only on the file that is still there under the name.
-        struct stat aperto
-        {
-        }, nominato{};
+        Stato aperto{}, nominato{};
         if (::fstat(f, &aperto) == 0 && ::lstat(percorso.c_str(), &nominato) == 0 && aperto.st_dev == nominato.st_dev
             && aperto.st_ino == nominato.st_ino) {
             presa = f;
