@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
     const std::jthread sessione(CollegaBusDiSessione);
-    IstanzaUnica istanza;
+    // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
+    static IstanzaUnica istanza;
     if (!istanza.Acquisisci())
         return 0; // another copy is running: leave before showing anything
 

@@ -10,8 +10,9 @@ programma="$1"
 catture="$2"
 guida="$(dirname "$0")/guida.sh"
 
-# The single-copy lock is an abstract socket, private to a network namespace: in one of our own
-# the lock meets neither another developer's game nor a player's.
+# The single-copy lock lives in the runtime directory, and the game gets a private one below; its
+# fallback, an abstract socket, is private to a network namespace: in one of our own neither meets
+# another developer's game nor a player's.
 if [[ -z "${CERCANUM_SPAZIO_PRIVATO:-}" ]]; then
     export CERCANUM_SPAZIO_PRIVATO=1
     for opzione in -n -rn; do
@@ -29,6 +30,7 @@ source "$guida"
 rm -rf "$catture"
 mkdir -p "$catture"
 lavoro="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$lavoro"
 pids=()
 pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
 trap pulisci EXIT
