@@ -42,9 +42,18 @@ verifica "metainfo launches the desktop entry" grep -q "<launchable type=\"deskt
 verifica "metainfo has a content rating" grep -q '<content_rating type="oars-1.1"' "$meta"
 verifica "metainfo has a screenshot" grep -q '<screenshot type="default">' "$meta"
 
-for licenza in copyright MIT.txt Liberation-1.07.txt GPL-2.0.txt; do
-    verifica "licence $licenza installed" test -s "$prefisso/share/doc/cercanum/$licenza"
-done
+documenti="$prefisso/share/doc/cercanum"
+verifica "documents are the copyright and the two licence texts" \
+    test "$(cd "$documenti" && find . -type f | LC_ALL=C sort | tr '\n' ' ')" = "./MIT.txt ./OFL-1.1.txt ./copyright "
+verifica "copyright file in the machine-readable format" \
+    grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$documenti/copyright"
+# The fonts' own name tables, read from the installed executable, must agree with the copyright
+# file: both faces under the Open Font License, none under the older Liberation licence.
+nomi_caratteri="$(strings -e b "$prefisso/bin/cercanum")"
+verifica "both embedded fonts under the SIL Open Font License" \
+    test "$(grep -c 'Licensed under the SIL Open Font License, Version 1.1' <<< "$nomi_caratteri")" -eq 2
+verifica "no embedded font under the Liberation 1.x licence" \
+    bash -c '! grep -q "Liberation Fonts license" <<< "$1"' _ "$nomi_caratteri"
 
 # The package: files under /usr as installed above, dependencies found by dpkg-shlibdeps.
 if ! (cd "$lavoro" && cpack -B "$lavoro/pacchetto" --config "$costruzione/CPackConfig.cmake") \
