@@ -5,6 +5,7 @@
 #include "frmabout.h"
 #include "frmpresent.h"
 #include "memoria.h"
+#include "tastiera.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi
     Accessibilita::Prepara(&dialogo);
     CentraSopra(&dialogo, padre);
     dialogo.exec();
+    RestituisciTastiera(padre);
     return dialogo.Scelta();
 }
 
@@ -43,4 +45,5 @@ void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
     Accessibilita::Prepara(&dialogo);
     CentraSopra(&dialogo, padre);
     dialogo.exec();
+    RestituisciTastiera(padre);
 }

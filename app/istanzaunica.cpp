@@ -1,19 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "istanzaunica.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+// The abstract namespace and the credentials of a socket's peer are Linux's own; elsewhere a copy
+// without a runtime directory runs without a lock.
+#if defined(__linux__) && !defined(CERCANUM_RIPIEGHI)
+#define CERCANUM_NOME_ASTRATTO 1
+#endif
+
 namespace {
 
+using Stato = struct stat;
+
+// How many times a lock file removed under us by the copy that held it is opened again.
+constexpr int TentativiFile = 8;
+
+#ifdef CERCANUM_NOME_ASTRATTO
 // Room for the connections of copies started while we run; they are accepted and dropped anyway.
 constexpr int Coda = 16;
+// After a full batch of connections the socket is left alone this long: a flood then wakes the game
+// ten times a second, not as fast as it can connect.
+constexpr std::chrono::milliseconds PausaDopoLaCoda{100};
 
 socklen_t Indirizzo(const std::string &nome, sockaddr_un &indirizzo)
 {
@@ -63,6 +85,7 @@ int Lega(const std::string &nome)
     ::close(s);
     return -1;
 }
+#endif
 
 } // namespace
 
@@ -85,6 +108,16 @@ IstanzaUnica::Scelta IstanzaUnica::Decidi(const std::vector<Nome> &nomi)
     return scelta;
 }
 
+std::string IstanzaUnica::CartellaPrivata(const char *percorso)
+{
+    Stato s{};
+    if (!percorso || percorso[0] != '/' || ::stat(percorso, &s) != 0)
+        return {};
+    if (!S_ISDIR(s.st_mode) || s.st_uid != ::geteuid() || (s.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return {};
+    return percorso;
+}
+
 std::string IstanzaUnica::NomeAstratto(const std::string &radice, uid_t utente, int indice)
 {
     std::string nome = radice + '-' + std::to_string(utente);
@@ -100,12 +133,55 @@ IstanzaUnica::IstanzaUnica(std::string radice)
 
 IstanzaUnica::~IstanzaUnica()
 {
-    notifica.reset();
+    delete notifica.data();
+    // Removed while still locked: a copy that opened the old file meanwhile sees it gone once it
+    // gets the lock, and starts over on a new one.
+    if (!fileTenuto.empty())
+        ::unlink(fileTenuto.c_str());
     if (presa >= 0)
         ::close(presa);
 }
 
 bool IstanzaUnica::Acquisisci()
+{
+    const std::string cartella = CartellaPrivata(std::getenv("XDG_RUNTIME_DIR"));
+    if (!cartella.empty()) {
+        switch (BloccaFile(cartella)) {
+        case Esito::Tenuto: return true;
+        case Esito::Occupato: return false;
+        case Esito::Impossibile: break; // as if there were no runtime directory
+        }
+    }
+    return AcquisisciAstratto();
+}
+
+IstanzaUnica::Esito IstanzaUnica::BloccaFile(const std::string &cartella)
+{
+    const std::string percorso = cartella + '/' + radice + ".lock";
+    for (int i = 0; i < TentativiFile; ++i) {
+        const int f = ::open(percorso.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (f < 0)
+            return Esito::Impossibile;
+        if (::flock(f, LOCK_EX | LOCK_NB) != 0) {
+            const int errore = errno;
+            ::close(f);
+            return errore == EWOULDBLOCK ? Esito::Occupato : Esito::Impossibile;
+        }
+        // The lock counts only on the file that is still there under the name.
+        Stato aperto{}, nominato{};
+        if (::fstat(f, &aperto) == 0 && ::lstat(percorso.c_str(), &nominato) == 0 && aperto.st_dev == nominato.st_dev
+            && aperto.st_ino == nominato.st_ino) {
+            presa = f;
+            fileTenuto = percorso;
+            return Esito::Tenuto;
+        }
+        ::close(f);
+    }
+    return Esito::Impossibile;
+}
+
+#ifdef CERCANUM_NOME_ASTRATTO
+bool IstanzaUnica::AcquisisciAstratto()
 {
     const uid_t mio = ::getuid();
     std::vector<Nome> esiti;
@@ -140,25 +216,38 @@ bool IstanzaUnica::Acquisisci()
     if (tenuta >= 0) {
         presa = tenuta;
         indiceTenuto = scelta.daTenere;
-        // Later copies connect to read our credentials; drop them at once, or the backlog would
-        // fill and every further copy would see a stranger.
-        notifica = std::make_unique<QSocketNotifier>(presa, QSocketNotifier::Read);
-        QObject::connect(notifica.get(), &QSocketNotifier::activated, notifica.get(), [this] { Accetta(); });
+        // Later copies connect to read our credentials; drop them, or the backlog would fill and
+        // every further copy would see a stranger.
+        notifica = new QSocketNotifier(presa, QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notifica, &QSocketNotifier::activated, notifica, [this] { Accetta(); });
     }
     return true;
 }
 
 void IstanzaUnica::Accetta()
 {
-    for (;;) {
+    for (int i = 0; i < Coda; ++i) {
         const int c = ::accept4(presa, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (c < 0)
-            break;
+            return;
         ::close(c);
     }
+    // A full batch: more than copies being started would make.
+    notifica->setEnabled(false);
+    QTimer::singleShot(PausaDopoLaCoda, notifica, [n = notifica] { n->setEnabled(true); });
 }
+#else
+bool IstanzaUnica::AcquisisciAstratto()
+{
+    return true;
+}
+
+void IstanzaUnica::Accetta() {}
+#endif
 
 std::string IstanzaUnica::NomeTenuto() const
 {
+    if (!fileTenuto.empty())
+        return fileTenuto;
     return indiceTenuto < 0 ? std::string() : NomeAstratto(radice, ::getuid(), indiceTenuto);
 }

@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPointer>
+
 #include <sys/types.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QSocketNotifier;
 
-// Only one copy of the game runs per user. The lock is a Linux abstract socket: no file is
-// written, and it is freed the moment the process dies, however it dies.
+// Only one copy of the game runs per user. The lock is a file lock on "<radice>.lock" in the
+// user's private runtime directory ($XDG_RUNTIME_DIR): nobody else can open that file, so no other
+// user can take the lock or reach the running copy, and the kernel frees it the moment the process
+// dies, however it dies. A copy that finds it held simply leaves; the running one never hears of it.
+// The file goes with the copy that held it.
 //
-// The abstract namespace is shared by every user, so anyone can bind our name first. A taken
-// name only counts when the process listening on it runs as this user (SO_PEERCRED); a name held
-// by anyone else is skipped and the next of a short fixed list is tried, so copies of one user
-// still find each other. If every name is held by strangers the game runs without a lock.
+// Without such a directory (no login session, or one that is not private to us) the lock falls back
+// to a Linux abstract socket, which the process' death frees as well. The abstract namespace is
+// shared by every user, so anyone can bind our name first. A taken name only counts when the process
+// listening on it runs as this user (SO_PEERCRED); a name held by anyone else is skipped and the next
+// of a short fixed list is tried, so copies of one user still find each other. If every name is held
+// by strangers the game runs without a lock. Anyone can connect to that socket, so the running copy
+// accepts connections in bounded batches: a flood of them costs it a few wake-ups a second.
 class IstanzaUnica
 {
 public:
@@ -40,6 +47,9 @@ public:
     static Nome Classifica(uid_t mio, bool occupato, std::optional<uid_t> pari);
     // The outcome of probing names in order; probing stops at the first `Nostro`.
     static Scelta Decidi(const std::vector<Nome> &nomi);
+    // `percorso` when it is an absolute path to a directory of this user that nobody else may enter
+    // or list; empty otherwise, and the lock then falls back to the abstract name.
+    static std::string CartellaPrivata(const char *percorso);
 
     explicit IstanzaUnica(std::string radice = "cercanum");
     ~IstanzaUnica();
@@ -48,16 +58,26 @@ public:
 
     // False when another copy of this user holds the lock.
     bool Acquisisci();
-    // The abstract name held, without its leading NUL; empty when none is held.
+    // What holds the lock: the lock file's path, or the abstract name without its leading NUL;
+    // empty when none is held.
     std::string NomeTenuto() const;
 
     static std::string NomeAstratto(const std::string &radice, uid_t utente, int indice);
 
 private:
+    enum class Esito {
+        Tenuto,
+        Occupato, // another copy of this user holds it
+        Impossibile,
+    };
+    Esito BloccaFile(const std::string &cartella);
+    bool AcquisisciAstratto();
     void Accetta();
 
     std::string radice;
-    int presa = -1; // listening socket
+    int presa = -1; // the locked file, or the listening socket of the abstract name
+    std::string fileTenuto;
     int indiceTenuto = -1;
-    std::unique_ptr<QSocketNotifier> notifica;
+    // Parented to the application: it must not outlive the event loop it is registered with.
+    QPointer<QSocketNotifier> notifica;
 };

@@ -26,11 +26,13 @@ int main(int argc, char *argv[])
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
     const std::jthread sessione(CollegaBusDiSessione);
-    IstanzaUnica istanza;
+    // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
+    static IstanzaUnica istanza;
     if (!istanza.Acquisisci())
         return 0; // another copy is running: leave before showing anything
 
-    // Message box buttons in Italian: "OK", "Sì", "No".
+    // The text boxes' context menus in Italian ("Taglia", "Copia", "Incolla"...); the message
+    // boxes name their buttons themselves, so they need none of it.
     QTranslator traduzione;
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);

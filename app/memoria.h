@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <malloc.h>
-
 #include <cstddef>
+#include <cstdlib>
+
+// The tuning is glibc's; any other C library keeps its own rules and its heap.
+#if defined(__GLIBC__) && !defined(CERCANUM_RIPIEGHI)
+#include <malloc.h>
+#define CERCANUM_MEMORIA_GLIBC 1
+#endif
 
 // Blocks from this size up are taken straight from the system and given back the moment they are
 // freed: a decoded sound is one.
@@ -15,8 +20,10 @@ inline constexpr std::size_t SogliaBlocchiGrandi = 128 * 1024;
 // the heap by its size until the next trim.
 inline void RegolaMemoria()
 {
+#ifdef CERCANUM_MEMORIA_GLIBC
     mallopt(M_ARENA_MAX, 1);
     mallopt(M_MMAP_THRESHOLD, static_cast<int>(SogliaBlocchiGrandi));
+#endif
 }
 
 // Hands the heap's free pages back to the system. Called after start-up and around every dialog and
@@ -24,7 +31,9 @@ inline void RegolaMemoria()
 // window itself dropped does not stay with the game for the rest of a school day.
 inline void RestituisciMemoria()
 {
+#ifdef CERCANUM_MEMORIA_GLIBC
     malloc_trim(0);
+#endif
 }
 
 // Hands them back when made and again when it goes: made before a dialog or message box, it is gone

@@ -2,12 +2,18 @@
 #include "messaggireali.h"
 
 #include "memoria.h"
+#include "tastiera.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
+
+const QString TestoOk = QStringLiteral("OK");
+const QString TestoSi = QStringLiteral("&Sì");
+const QString TestoNo = QStringLiteral("&No");
 
 // A question must be answered: with Yes and No only, Esc and the close box do nothing (a child
 // tapping Esc keeps the finished board in front of them). OK boxes close on Esc as usual.
@@ -59,16 +65,22 @@ Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, c
     case Icona::Esclamazione: box.setIcon(QMessageBox::Warning); break;
     case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
     }
+    // Named here, not by Qt's translations, which an installation may lack: the boxes speak
+    // Italian everywhere, and S and N answer the question.
     if (pulsanti == Pulsanti::SiNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(TestoSi);
+        box.button(QMessageBox::No)->setText(TestoNo);
         // Some desktops would make No the default; Enter must mean Yes.
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(TestoOk);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
     const int scelta = box.exec();
+    RestituisciTastiera(padre);
     if (pulsanti == Pulsanti::Ok)
         return Risposta::Ok;
     return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;

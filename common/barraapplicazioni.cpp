@@ -4,11 +4,16 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+// Only an X11 window has the property, and only XCB reaches it; without both there is no hint.
+#if defined(CERCANUM_XCB) && QT_CONFIG(xcb)
+#define CERCANUM_SUGGERIMENTO_BARRA 1
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
+#endif
 
+#ifdef CERCANUM_SUGGERIMENTO_BARRA
 namespace {
 
 xcb_atom_t Atomo(xcb_connection_t *c, const char *nome)
@@ -39,3 +44,6 @@ void BarraApplicazioni::Escludi(QWidget *finestra)
     xcb_change_property(c, XCB_PROP_MODE_APPEND, id, stato, XCB_ATOM_ATOM, 32, 1, &salta);
     xcb_flush(c);
 }
+#else
+void BarraApplicazioni::Escludi(QWidget *) {}
+#endif

@@ -8,6 +8,6 @@ class BarraApplicazioni
 {
 public:
     // Marks a top-level window, before it is first shown, as one the task bar skips. On a
-    // display other than X11 there is nothing to mark.
+    // display other than X11, or in a build without XCB, there is nothing to mark.
     static void Escludi(QWidget *finestra);
 };

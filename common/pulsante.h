@@ -4,8 +4,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
+class QPainter;
+
 // A push button in the game's graphical style: its own background colour, a picture centred
-// in it, above the caption when there is one.
+// in it, above the caption when there is one; the classic 3-D frame, a black line round it on
+// the default button, and a dotted rectangle inside while it has the focus.
 class Pulsante : public QPushButton
 {
     Q_OBJECT
@@ -20,5 +23,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void RettangoloPunteggiato(QPainter &p, const QRect &r);
+
     QPixmap figura;
 };

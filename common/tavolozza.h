@@ -28,6 +28,7 @@ inline constexpr Rgb Grigio{128, 128, 128};
 inline constexpr Rgb GrigioChiaro{224, 224, 224};
 inline constexpr Rgb Argento{192, 192, 192};
 inline constexpr Rgb Bianco{255, 255, 255};
+inline constexpr Rgb Nero{0, 0, 0};
 } // namespace Colore
 
 // Colours of the three windows: from the layout tables to a widget's palette.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "intero16.h"
+#include "partita.h"
 
 #include <optional>
 
@@ -14,7 +15,6 @@ public:
     static constexpr Intero Perso = 50;
     static constexpr Intero Nessuna = -1;
 
-    static constexpr int RisposteMassime = 20;
     static constexpr int RispostePerFaccia = 3;
     static constexpr int FacciaIndovinato = 8;
     static constexpr int FacciaPerso = 7;
@@ -22,7 +22,7 @@ public:
     // The face for `valore`; none for every value outside the table.
     static constexpr std::optional<int> PerValore(Intero valore)
     {
-        if (valore >= 0 && valore <= RisposteMassime)
+        if (valore >= 0 && valore <= Partita::RisposteMassime)
             return valore / RispostePerFaccia;
         if (valore == Perso)
             return FacciaPerso;

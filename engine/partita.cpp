@@ -44,17 +44,15 @@ void Partita::Reimposta()
     punteggi = {};
 }
 
-void Partita::ImpostaGiocatori(Intero giocatori, const Nomi &n)
+void Partita::ImpostaGiocatori()
 {
-    numGiocatori = giocatori;
-    nomi = n;
-    if (numGiocatori == 2)
-        giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[0]));
+    if (NumGiocatori() == 2)
+        giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(giocatori->NomeGiocatore[0]));
 }
 
 void Partita::CambiaTurno()
 {
-    if (numGiocatori == 2)
+    if (NumGiocatori() == 2)
         turnoPrimo = !turnoPrimo;
 }
 
@@ -107,7 +105,7 @@ Risultato Partita::VerificaRisposta(Intero a)
 
 int Partita::ColonnaDiTurno() const
 {
-    return (numGiocatori == 2 && !turnoPrimo) ? 1 : 0;
+    return (NumGiocatori() == 2 && !turnoPrimo) ? 1 : 0;
 }
 
 void Partita::ChiudiNumero(Risultato &r)
@@ -121,12 +119,12 @@ void Partita::ChiudiNumero(Risultato &r)
     if (r.cella >= 0 && r.cella < NumeriPerGioco)
         colonna[static_cast<std::size_t>(r.cella)] = r.punteggio;
     r.media = Punteggio::Media(colonna);
-    if (numGiocatori == 2) {
+    if (NumGiocatori() == 2) {
         if (turnoPrimo) {
-            giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[1]));
+            giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(giocatori->NomeGiocatore[1]));
             --numGiocati; // the pair is finished only by the second player
         } else {
-            giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(nomi[0]));
+            giocatoreAttivo = NomeFisso::Adatta(NomeFisso::Rifila(giocatori->NomeGiocatore[0]));
         }
     }
     r.fineGioco = numGiocati == NumeriPerGioco;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "giocatori.h"
 #include "intero16.h"
 
 #include <array>
@@ -32,16 +33,21 @@ struct Risultato
 };
 
 // The state of one game and its rules; the main window owns one and drives it through the steps
-// below, in the order of play.
+// below, in the order of play. Who plays is not its own: it reads the players the window keeps.
 class Partita
 {
 public:
+    explicit Partita(const Giocatori &giocatori)
+        : giocatori(&giocatori)
+    {
+    }
+
     static constexpr Intero NumeriPerGioco = 15;
     static constexpr Intero RisposteMassime = 20;
     static constexpr Intero RisposteNumeroPerso = 21;
     static constexpr Intero MassimoIniziale = 10;
 
-    using Nomi = std::array<std::string, 2>;
+    using Nomi = Giocatori::Nomi;
     // A player's scores by number; empty for the numbers not played yet.
     using Colonna = std::array<std::optional<Intero>, NumeriPerGioco>;
 
@@ -54,8 +60,8 @@ public:
 
     // A new game: counters back to the start, no score yet, the first player on turn.
     void Reimposta();
-    // Who plays the game just reset: one player, or two with their names (10 characters each).
-    void ImpostaGiocatori(Intero numGiocatori, const Nomi &nomi);
+    // The players just chosen start the game: with two, the first one is on turn.
+    void ImpostaGiocatori();
     // The start of every number: two players take turns.
     void CambiaTurno();
     void GeneraNumero(FonteCasuale &fonte);
@@ -70,7 +76,7 @@ public:
     bool TurnoPrimo() const { return turnoPrimo; }
     // The player whose turn it is, padded to 10 characters (two players only).
     const std::string &GiocatoreAttivo() const { return giocatoreAttivo; }
-    Intero NumGiocatori() const { return numGiocatori; }
+    Intero NumGiocatori() const { return giocatori->NumGiocatori; }
     const Colonna &Punteggi(int colonna) const { return punteggi[static_cast<std::size_t>(colonna)]; }
 
 private:
@@ -84,7 +90,6 @@ private:
     Intero numGiocati = 0;
     bool turnoPrimo = false;
     std::string giocatoreAttivo = std::string(10, ' ');
-    Intero numGiocatori = 1;
-    Nomi nomi;
+    const Giocatori *giocatori;
     std::array<Colonna, 2> punteggi{};
 };

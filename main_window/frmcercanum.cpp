@@ -126,6 +126,8 @@ void frmCercanum::CreaControlliFinestra()
     cmdNew = pulsante(QStringLiteral("cmdNew"), D::cmdNew, Colore::GialloChiaro, &Figure::Mano, {});
     cmdNew->setText(Testi::NuovoNumero);
     cmdNew->setFont(Fabbrica::Font(D::Font::FinestraGrassetto));
+    // Enter reaches it through the key preview (TastoComando); this gives it the default's mark.
+    cmdNew->setDefault(true);
 
     txtInput = new QLineEdit(this);
     txtInput->setObjectName(QStringLiteral("txtInput"));
@@ -201,9 +203,7 @@ Compito frmCercanum::Form_Load()
 
     servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
     modulo.AvvioInCorso = false;
-    const Giocatori scelta = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
-    modulo.NumGiocatori = scelta.numero;
-    modulo.NomeGiocatore = scelta.nomi;
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
     imgTitolo->hide();
     VerificaNumeroGiocatori();
     co_await Lampeggia(cmdNew);
@@ -218,7 +218,7 @@ void frmCercanum::VerificaNumeroGiocatori()
     lblMessaggio->ImpostaTesto(Testi::PerIniziare);
     tabellone->PosizionaColonne(modulo.NumGiocatori);
     if (modulo.NumGiocatori == 1) {
-        partita.ImpostaGiocatori(1, modulo.NomeGiocatore);
+        partita.ImpostaGiocatori();
         tabellone->CaricaLabel();
         return;
     }
@@ -229,7 +229,7 @@ void frmCercanum::VerificaNumeroGiocatori()
         modulo.NomeGiocatore[i] = NomeFisso::Adatta(rifilati[i]);
     }
     tabellone->MostraNomi(DaStd(rifilati[0]), DaStd(rifilati[1]));
-    partita.ImpostaGiocatori(2, modulo.NomeGiocatore);
+    partita.ImpostaGiocatori();
     tabellone->CaricaLabel();
     tabellone->CaricaLabel1();
     lblMessaggio->ImpostaTesto(Testi::PerIniziare + Testi::Acapo + Testi::IniziaIlGioco
@@ -250,9 +250,7 @@ Compito frmCercanum::cmdNuovoGioco_Click()
     tabellone->ScaricaLabel();
     if (modulo.NumGiocatori == 2) // the players of the game being left
         tabellone->ScaricaLabel1();
-    const Giocatori scelta = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
-    modulo.NumGiocatori = scelta.numero;
-    modulo.NomeGiocatore = scelta.nomi;
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
     VerificaNumeroGiocatori();
     cmdNew->show();
     co_await Lampeggia(cmdNew);

@@ -79,7 +79,7 @@ private:
 
     Servizi servizi;
     Cercanum modulo;
-    Partita partita;
+    Partita partita{modulo}; // reads who plays from the module above
 
     // The paper, laid from the window's corner at every repaint: a tile, not a copy of the whole
     // window, which would be 800 kB more for as long as the game runs.

@@ -5,7 +5,8 @@
 
 // SDL2's audio functions, taken from the shared library the first time sound is needed. Linked
 // normally, SDL and the thirty libraries it pulls in would be loaded and relocated before the
-// game's window could appear; loaded here, they cost the start-up nothing.
+// game's window could appear; loaded here, they cost the start-up nothing. Where the library has no
+// file name to open it by (not an ELF system), SDL is linked and the functions are its own.
 struct LibreriaSdl
 {
     decltype(&SDL_SetHint) SetHint;

@@ -85,6 +85,7 @@ frmPresent::frmPresent(QWidget *padre, const Partita::Nomi &nomi, Suoni &s)
             if (scelto)
                 optNumGiocatori_Click(i);
         });
+        optNumGiocatori[i]->installEventFilter(this);
     }
 
     Frame1 = new QGroupBox(TitoloNomi, this);
@@ -198,9 +199,9 @@ void frmPresent::Form_Unload()
     // A name of blanks only would show as nothing everywhere: it counts as no name.
     const bool entrambi = !NomeFisso::Rifila(testo[0]).empty() && !NomeFisso::Rifila(testo[1]).empty();
     for (int i = 0; i < 2; ++i)
-        scelta.nomi[i] = NomeFisso::Adatta(entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i]))
-                                                    : std::string(NomiPredefiniti[i]));
-    scelta.numero = 2;
+        scelta.NomeGiocatore[i] = NomeFisso::Adatta(entrambi ? NomeFisso::Iniziali(NomeFisso::Rifila(testo[i]))
+                                                             : std::string(NomiPredefiniti[i]));
+    scelta.NumGiocatori = 2;
 }
 
 void frmPresent::done(int esito)
@@ -217,6 +218,30 @@ void frmPresent::keyPressEvent(QKeyEvent *evento)
     if (evento->key() == Qt::Key_Escape)
         return; // no cancel button
     QDialog::keyPressEvent(evento);
+}
+
+bool frmPresent::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    // Any arrow moves to the other option and chooses it, as in a Windows group. Qt's own arrows
+    // would only go left and right, and would take the focus back from the name box that
+    // choosing two players has just given it.
+    if (evento->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(oggetto, evento);
+    switch (static_cast<QKeyEvent *>(evento)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        for (int i = 0; i < 2; ++i)
+            if (oggetto == optNumGiocatori[i]) {
+                optNumGiocatori[1 - i]->setFocus(Qt::OtherFocusReason);
+                optNumGiocatori[1 - i]->click();
+                return true;
+            }
+        break;
+    default: break;
+    }
+    return QDialog::eventFilter(oggetto, evento);
 }
 
 void frmPresent::paintEvent(QPaintEvent *evento)

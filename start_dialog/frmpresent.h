@@ -28,6 +28,7 @@ protected:
     // Every way of closing ends here: OK, Enter and the close box store the same answer.
     void done(int esito) override;
     void keyPressEvent(QKeyEvent *evento) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
 
 private:

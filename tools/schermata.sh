@@ -22,6 +22,7 @@ fi
 # shellcheck source=../tests/xvfb/guida.sh
 source "$radice/tests/xvfb/guida.sh"
 lavoro="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$lavoro"
 pids=()
 pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
 trap pulisci EXIT

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What a child sees, measured from outside the game: the real program runs on an X server, is
 // driven with xdotool, and its window's pixels are read every millisecond through XShm. Nothing
-// in the game is instrumented. Run it on an Xvfb display, in a network namespace of its own so
-// that the game's single-copy lock meets no other copy:
+// in the game is instrumented. Run it on an Xvfb display, with a runtime directory and a network
+// namespace of its own so that the game's single-copy lock meets no other copy:
 //   Xvfb :71 -screen 0 1024x768x24 &
-//   DISPLAY=:71 unshare -n build/bench/osservatore/bench_osservatore build/app/cercanum
+//   DISPLAY=:71 XDG_RUNTIME_DIR="$(mktemp -d)" unshare -n build/bench/osservatore/bench_osservatore build/app/cercanum
 //       build/bench/osservatore/bench_nudo [games [build/bench/osservatore/bench_nudo_testo]]
 //       (one line)
 // SDL_AUDIODRIVER defaults to "dummy" for the game, so an audio device exists to keep quiet.

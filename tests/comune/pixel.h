@@ -3,7 +3,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPalette>
+#include <QString>
 #include <QWidget>
 
 // The colour of a control's background as painted: the pixels that take exactly each of two probe
@@ -34,4 +36,30 @@ inline int PixelDelColore(QWidget *w, const QColor &atteso)
             ++vuoti;
         }
     return vuoti;
+}
+
+// The frame of a button as painted, read along its diagonals: the three outermost pixels of its
+// top-left corner, then the three of its bottom-right corner, outermost first.
+inline QList<QColor> Cornice(QWidget *w)
+{
+    const QImage im = w->grab().toImage();
+    QList<QColor> c;
+    for (int d = 0; d < 3; ++d)
+        c.append(im.pixelColor(d, d));
+    for (int d = 0; d < 3; ++d)
+        c.append(im.pixelColor(im.width() - 1 - d, im.height() - 1 - d));
+    return c;
+}
+
+// How a dotted line runs down column x of a control from y0 to y1: '#' where a pixel reads
+// `punto`, '.' where it reads `sfondo`, '?' elsewhere.
+inline QString Colonna(QWidget *w, int x, int y0, int y1, const QColor &punto, const QColor &sfondo)
+{
+    const QImage im = w->grab().toImage();
+    QString s;
+    for (int y = y0; y <= y1; ++y) {
+        const QColor c = im.pixelColor(x, y);
+        s += c == punto ? QLatin1Char('#') : c == sfondo ? QLatin1Char('.') : QLatin1Char('?');
+    }
+    return s;
 }

@@ -187,13 +187,13 @@ private slots:
                               QVERIFY(!Frame1(w)->isVisible());
                               QCOMPARE(w->size(), QSize(320, 127)); // 2240 twips outer less the 330 of the frame
                               QCOMPARE(Bottone(w, "cmdOk")->y(), 102);
-                              QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().numero, Intero(1));
+                              QCOMPARE(qobject_cast<frmPresent *>(w)->Scelta().NumGiocatori, Intero(1));
                               Premi(w, Qt::Key_Escape); // no cancel button
                               QVERIFY(w->isVisible());
                               Premi(w, Qt::Key_Return);
                           }));
-        QCOMPARE(scelta.numero, Intero(1));
-        QCOMPARE(scelta.nomi, (Nomi{"luca      ", "sara      "}));
+        QCOMPARE(scelta.NumGiocatori, Intero(1));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"luca      ", "sara      "}));
     }
 
     void presentazione_dueGiocatori_data()
@@ -245,9 +245,9 @@ private slots:
                               case Chiusura::Box: w->close(); break;
                               }
                           }));
-        QCOMPARE(scelta.numero, Intero(2));
-        QTEST(QString::fromStdString(scelta.nomi[0]), "atteso0");
-        QTEST(QString::fromStdString(scelta.nomi[1]), "atteso1");
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QTEST(QString::fromStdString(scelta.NomeGiocatore[0]), "atteso0");
+        QTEST(QString::fromStdString(scelta.NomeGiocatore[1]), "atteso1");
     }
 
     void presentazione_finestraSaleOgniVoltaCheSiScelgonoDue()
@@ -311,7 +311,7 @@ private slots:
                               Scrivi(Nome(w, 1), QStringLiteral("sara"));
                               QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
                           }));
-        QCOMPARE(scelta.nomi, (Nomi{"Luca      ", "Sara      "}));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Luca      ", "Sara      "}));
     }
 
     void presentazione_secondaVoltaNomiConservati()
@@ -326,28 +326,60 @@ private slots:
                               QTest::mouseClick(Opzione(w, 1), Qt::LeftButton);
                               QTest::mouseClick(Bottone(w, "cmdOk"), Qt::LeftButton);
                           }));
-        QCOMPARE(scelta.numero, Intero(2));
-        QCOMPARE(scelta.nomi, prima);
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QCOMPARE(scelta.NomeGiocatore, prima);
     }
 
     void presentazione_soloTastiera()
     {
-        // Arrows choose, Tab moves on, Alt+O confirms: no mouse needed.
+        // An arrow chooses, the names are typed straight away, Tab moves on, Alt+O confirms.
         QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
                           [](QWidget *w) {
                               QVERIFY(QTest::qWaitForWindowActive(w));
                               QCOMPARE(w->focusWidget(), Opzione(w, 0));
-                              Premi(w, Qt::Key_Right); // the arrow keeps the focus on the choice it made
+                              Premi(w, Qt::Key_Right);
                               QVERIFY(Opzione(w, 1)->isChecked());
-                              Premi(w, Qt::Key_Tab);
-                              QCOMPARE(w->focusWidget(), Nome(w, 0));
-                              Scrivi(Nome(w, 0), QStringLiteral("ada"));
+                              Scrivi(w->focusWidget(), QStringLiteral("ada"));
                               Premi(w, Qt::Key_Tab);
                               Scrivi(w->focusWidget(), QStringLiteral("bo"));
                               QTest::keyClick(w->focusWidget(), Qt::Key_O, Qt::AltModifier);
                           }));
-        QCOMPARE(scelta.numero, Intero(2));
-        QCOMPARE(scelta.nomi, (Nomi{"Ada       ", "Bo        "}));
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Ada       ", "Bo        "}));
+    }
+
+    void presentazione_ogniFrecciaPassaAllAltraScelta_data()
+    {
+        QTest::addColumn<int>("tasto");
+        QTest::newRow("giù") << int(Qt::Key_Down);
+        QTest::newRow("su") << int(Qt::Key_Up);
+        QTest::newRow("destra") << int(Qt::Key_Right);
+        QTest::newRow("sinistra") << int(Qt::Key_Left);
+    }
+
+    void presentazione_ogniFrecciaPassaAllAltraScelta()
+    {
+        // As in a Windows group of two options, every arrow goes to the other one and chooses it;
+        // two players put the focus in the first name box, one player leaves it on the option.
+        QFETCH(int, tasto);
+        frmPresent d(&padre, nomi, suoni);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(d.focusWidget(), Opzione(&d, 0));
+        Premi(&d, Qt::Key(tasto));
+        QVERIFY(Opzione(&d, 1)->isChecked());
+        QVERIFY(Frame1(&d)->isVisible());
+        QCOMPARE(d.focusWidget(), Nome(&d, 0));
+        Premi(&d, Qt::Key_Backtab);
+        QCOMPARE(d.focusWidget(), Opzione(&d, 1));
+        Premi(&d, Qt::Key(tasto));
+        QVERIFY(Opzione(&d, 0)->isChecked());
+        QVERIFY(!Frame1(&d)->isVisible());
+        QCOMPARE(d.focusWidget(), Opzione(&d, 0));
+        Premi(&d, Qt::Key_Space); // the chosen option again: nothing changes
+        QVERIFY(Opzione(&d, 0)->isChecked());
+        QCOMPARE(d.focusWidget(), Opzione(&d, 0));
     }
 
     void presentazione_suono102SoloSeAttivo()
@@ -531,6 +563,8 @@ private slots:
                                     << QColor(0xff, 0xcc, 0x00) << int(Qt::Key_Escape) << true << int(R::Ok);
         QTest::newRow("fine, Invio") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
                                      << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_Return) << true << int(R::Si);
+        QTest::newRow("fine, S") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
+                                 << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_S) << true << int(R::Si);
         QTest::newRow("fine, N") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
                                  << QColor(0x20, 0x60, 0xc0) << int(Qt::Key_N) << true << int(R::No);
         QTest::newRow("fine, Esc") << int(P::SiNo) << int(I::Domanda) << int(QMessageBox::Question)
@@ -575,6 +609,13 @@ private slots:
                          box->button(tipo == Messaggi::Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Yes));
                 for (QAbstractButton *b : box->buttons())
                     QVERIFY(b->icon().isNull()); // bare, like the game's own buttons
+                // Italian with no translation of Qt's loaded, as none is in this test.
+                if (tipo == Messaggi::Pulsanti::Ok) {
+                    QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+                } else {
+                    QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Sì"));
+                    QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("&No"));
+                }
                 QCOMPARE(box->font().family(), QStringLiteral("Liberation Sans"));
                 if (tasto)
                     QTest::keyClick(box, Qt::Key(tasto));
@@ -597,6 +638,16 @@ private slots:
         QVERIFY(PixelDelColore(Bottone(&presentazione, "cmdOk"), crema) > 500);
         QVERIFY(PixelDelColore(Bottone(&informazioni, "Command1"), crema) > 500);
         QVERIFY(PixelDelColore(Bottone(&informazioni, "Check1"), crema) > 100);
+        // The button Enter presses has the black default line round its 3-D frame; the help
+        // button has none, and sinks while it is checked.
+        const QColor nero(0, 0, 0), bianco(255, 255, 255), chiaro(224, 224, 224), scuro(128, 128, 128);
+        const QList<QColor> predefinito{nero, bianco, chiaro, nero, nero, scuro};
+        QCOMPARE(Cornice(Bottone(&presentazione, "cmdOk")), predefinito);
+        QCOMPARE(Cornice(Bottone(&informazioni, "Command1")), predefinito);
+        QPushButton *guida = Bottone(&informazioni, "Check1");
+        QCOMPARE(Cornice(guida), (QList<QColor>{bianco, chiaro, crema, nero, scuro, crema}));
+        guida->setChecked(true);
+        QCOMPARE(Cornice(guida), (QList<QColor>{nero, scuro, crema, bianco, chiaro, crema}));
         QCOMPARE(informazioni.findChild<QLabel *>(QStringLiteral("Label5"))->text(),
                  QStringLiteral("Applicazione a %1 bit per Linux").arg(QT_POINTER_SIZE * 8));
     }

@@ -34,14 +34,16 @@ public:
 };
 
 const float QuasiUno = std::nextafter(1.0f, 0.0f);
-const std::array<std::string, 2> Nomi{"Anna      ", "Marco     "};
+const Giocatori::Nomi Nomi{"Anna      ", "Marco     "};
+const Giocatori UnGiocatore{1, {}};
+const Giocatori DueGiocatori{2, Nomi};
 
 // A new game for `giocatori` players, as the window starts one.
 Partita NuovaPartita(Intero giocatori)
 {
-    Partita p;
+    Partita p(giocatori == 1 ? UnGiocatore : DueGiocatori);
     p.Reimposta();
-    p.ImpostaGiocatori(giocatori, Nomi);
+    p.ImpostaGiocatori();
     return p;
 }
 
@@ -76,7 +78,7 @@ TEST(Intervalli, TabellaPerIndiceDelNumero)
     EXPECT_FALSE(Partita::MassimoPerIndice(-1));
     EXPECT_FALSE(Partita::MassimoPerIndice(16));
 
-    Partita p;
+    Partita p(UnGiocatore);
     p.ImpostaIntervallo(9);
     p.ImpostaIntervallo(16);
     EXPECT_EQ(p.NumMax(), 50) << "an index outside 0..15 leaves the maximum as it is";

@@ -3,71 +3,47 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <vector>
 
-namespace {
-struct Riga
+// The score of a number for every count of answers (21 = lost) and every maximum a game
+// announces, copied by hand from the rules' table and its three bonuses.
+TEST(PunteggioNumero, TabellaIntera)
 {
-    Intero risposte;
-    Intero max;
-    Intero atteso;
-};
-} // namespace
-
-TEST(PunteggioNumero, TabellaEBonus)
-{
-    const std::vector<Riga> righe{
-        // base table at a wide range (no bonus beyond 6 answers below 80)
-        {1, 50, 100},
-        {4, 50, 100},
-        {7, 50, 80},
-        {8, 50, 75},
-        {9, 50, 70},
-        {10, 50, 70},
-        {11, 50, 60},
-        {13, 50, 50},
-        {15, 50, 40},
-        {16, 50, 40},
-        {17, 50, 30},
-        {18, 50, 20},
-        {19, 50, 10},
-        {20, 50, 5},
-        {21, 50, 0},
-        // 0..10 has its own column and no bonus at all
-        {4, 10, 100},
-        {5, 10, 95},
-        {6, 10, 90},
-        {8, 10, 75},
-        {9, 10, 50},
-        {10, 10, 50},
-        {11, 10, 10},
-        {12, 10, 10},
-        {13, 10, 5},
-        {16, 10, 5},
-        {17, 10, 0},
-        {19, 10, 0},
-        {20, 10, 0},
-        {21, 10, 0},
-        // 0..20: its two cells and its bonus up to 5 answers
-        {5, 20, 100},
-        {6, 20, 90},
-        {19, 20, 5},
-        {20, 20, 0},
-        {21, 20, 0},
-        // from 30 the bonus reaches 6 answers, from 80 it reaches 7
-        {5, 30, 100},
-        {6, 30, 100},
-        {7, 30, 80},
-        {7, 60, 80},
-        {6, 60, 100},
-        {7, 80, 100},
-        {8, 80, 75},
-        {7, 100, 100},
-        {21, 100, 0},
-    };
-    for (const Riga &r : righe)
-        EXPECT_EQ(Punteggio::PerNumero(r.risposte, r.max), r.atteso) << r.risposte << " answers in 0.." << r.max;
+    constexpr std::array<Intero, 8> Massimi{10, 20, 30, 40, 50, 60, 80, 100};
+    // clang-format off
+    constexpr std::array<std::array<Intero, 8>, 21> Attesi{{
+        //  10   20   30   40   50   60   80  100
+        {  100, 100, 100, 100, 100, 100, 100, 100 }, //  1
+        {  100, 100, 100, 100, 100, 100, 100, 100 }, //  2
+        {  100, 100, 100, 100, 100, 100, 100, 100 }, //  3
+        {  100, 100, 100, 100, 100, 100, 100, 100 }, //  4
+        {   95, 100, 100, 100, 100, 100, 100, 100 }, //  5
+        {   90,  90, 100, 100, 100, 100, 100, 100 }, //  6
+        {   80,  80,  80,  80,  80,  80, 100, 100 }, //  7
+        {   75,  75,  75,  75,  75,  75,  75,  75 }, //  8
+        {   50,  70,  70,  70,  70,  70,  70,  70 }, //  9
+        {   50,  70,  70,  70,  70,  70,  70,  70 }, // 10
+        {   10,  60,  60,  60,  60,  60,  60,  60 }, // 11
+        {   10,  60,  60,  60,  60,  60,  60,  60 }, // 12
+        {    5,  50,  50,  50,  50,  50,  50,  50 }, // 13
+        {    5,  50,  50,  50,  50,  50,  50,  50 }, // 14
+        {    5,  40,  40,  40,  40,  40,  40,  40 }, // 15
+        {    5,  40,  40,  40,  40,  40,  40,  40 }, // 16
+        {    0,  30,  30,  30,  30,  30,  30,  30 }, // 17
+        {    0,  20,  20,  20,  20,  20,  20,  20 }, // 18
+        {    0,   5,  10,  10,  10,  10,  10,  10 }, // 19
+        {    0,   0,   5,   5,   5,   5,   5,   5 }, // 20
+        {    0,   0,   0,   0,   0,   0,   0,   0 }, // 21: lost, never a bonus
+    }};
+    // clang-format on
+    for (std::size_t r = 0; r < Attesi.size(); ++r)
+        for (std::size_t c = 0; c < Massimi.size(); ++c) {
+            const auto risposte = static_cast<Intero>(r + 1);
+            EXPECT_EQ(Punteggio::PerNumero(risposte, Massimi[c]), Attesi[r][c])
+                << risposte << " answers in 0.." << Massimi[c];
+        }
 }
 
 namespace {

@@ -15,7 +15,7 @@ Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *, const Partita::Nomi &n
     Giocatori g{s.giocatori, nomi};
     if (s.giocatori == 2)
         for (int i = 0; i < 2; ++i)
-            g.nomi[i] = NomeFisso::Adatta(s.nomi[i]);
+            g.NomeGiocatore[i] = NomeFisso::Adatta(s.nomi[i]);
     return g;
 }
 

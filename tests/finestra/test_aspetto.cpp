@@ -57,7 +57,8 @@ class TestAspetto : public QObject
     Q_OBJECT
 private slots:
     void figure_tutteAllaLoroMisura();
-    void pulsanti_nelLoroColore();
+    void pulsanti_nelLoroColoreAncheColFuoco();
+    void pulsanti_corniceClassicaESegnoDelPredefinito();
     void lampeggia_sequenzaEColoreFinale();
     void pallina_planataEArrivo();
     void pallina_ventiPostiEAzzeramento();
@@ -87,13 +88,65 @@ void TestAspetto::figure_tutteAllaLoroMisura()
             QVERIFY2(!i->Figura().isNull(), qPrintable(i->objectName()));
 }
 
-void TestAspetto::pulsanti_nelLoroColore()
+void TestAspetto::pulsanti_nelLoroColoreAncheColFuoco()
 {
+    // Tab visits every button in turn (the answer box is disabled between numbers), and the
+    // button it leaves with the focus is painted as a keyboard user sees it: only a dotted
+    // rectangle inside the frame, no tint anywhere on its face.
     Banco b;
     frmCercanum &f = b.Avvia();
-    QVERIFY(PixelDelColore(P(f, QStringLiteral("cmdNew")), GialloChiaro) > 500);
-    for (const char *nome : {"cmdInfo", "cmdNuovoGioco", "cmdChiudi"})
-        QVERIFY2(PixelDelColore(P(f, QString::fromLatin1(nome)), Crema) > 50, nome);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    struct Caso
+    {
+        const char *nome;
+        QColor colore;
+        int margine;   // from the edge to the dotted rectangle: the default button's is one more
+        int vuoti;     // pixels of the face that nothing else covers, at least
+        QPoint dentro; // an empty pixel inside the dotted rectangle, where the picture leaves one
+    };
+    const std::vector<Caso> casi{{"cmdChiudi", Crema, 3, 50, QPoint(4, 18)},
+                                 {"cmdInfo", Crema, 3, 50, QPoint()},
+                                 {"cmdNuovoGioco", Crema, 3, 50, QPoint()},
+                                 {"cmdNew", GialloChiaro, 4, 500, QPoint(6, 20)}};
+    auto colonna = [&](const Caso &c) {
+        QPushButton *p = P(f, QString::fromLatin1(c.nome));
+        return Colonna(p, c.margine, c.margine, p->height() - 1 - c.margine, Qt::black, c.colore);
+    };
+    for (const Caso &c : casi) {
+        QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+        if (f.focusWidget() == f.findChild<QWidget *>(QStringLiteral("chkNoSound")))
+            QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+        QPushButton *p = P(f, QString::fromLatin1(c.nome));
+        QVERIFY(p->hasFocus());
+        QVERIFY2(PixelDelColore(p, c.colore) > c.vuoti, c.nome);
+        if (!c.dentro.isNull())
+            QCOMPARE(Colore(p, c.dentro), c.colore);
+        const QString punti = colonna(c);
+        QCOMPARE(punti, QStringLiteral("#.").repeated(punti.size() / 2)
+                            + (punti.size() % 2 ? QStringLiteral("#") : QString()));
+        for (const Caso &altro : casi)
+            if (&altro != &c)
+                QVERIFY2(!colonna(altro).contains(QLatin1Char('#')), altro.nome);
+    }
+}
+
+void TestAspetto::pulsanti_corniceClassicaESegnoDelPredefinito()
+{
+    // Raised: white and light grey above and left, black and dark grey below and right; pressed,
+    // the other way round. The default button has a black line round all of it and, pressed,
+    // lies flat in it. Read on the corners' diagonals, outermost first.
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    const QColor nero(0, 0, 0), bianco(255, 255, 255), chiaro(224, 224, 224), scuro(128, 128, 128);
+    QPushButton *chiudi = P(f, QStringLiteral("cmdChiudi"));
+    QPushButton *nuovo = P(f, QStringLiteral("cmdNew"));
+    QCOMPARE(nuovo->geometry(), QRect(203, 98, 134, 43)); // the mark takes nothing from its size
+    QCOMPARE(Cornice(chiudi), (QList<QColor>{bianco, chiaro, Crema, nero, scuro, Crema}));
+    QCOMPARE(Cornice(nuovo), (QList<QColor>{nero, bianco, chiaro, nero, nero, scuro}));
+    chiudi->setDown(true);
+    nuovo->setDown(true);
+    QCOMPARE(Cornice(chiudi), (QList<QColor>{nero, scuro, Crema, bianco, chiaro, Crema}));
+    QCOMPARE(Cornice(nuovo), (QList<QColor>{nero, scuro, GialloChiaro, nero, scuro, GialloChiaro}));
 }
 
 void TestAspetto::lampeggia_sequenzaEColoreFinale()

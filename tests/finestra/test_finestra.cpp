@@ -27,6 +27,7 @@ private slots:
     void numero_rispostaFuoriIntervallo();
     void dueGiocatori_turni();
     void fineGioco_siRicominciaNoTermina();
+    void fineGioco_dueGiocatoriRestanoSulTabellone();
     void nuovoGioco_aMetaNumeroScarta();
     void info_restituisceIlFuoco();
     void rientro_nuovoGiocoDuranteLaPallinaAspetta();
@@ -326,6 +327,40 @@ void TestFinestra::fineGioco_siRicominciaNoTermina()
         QVERIFY(!E(f, QStringLiteral("lblInfoTemp"))->isVisible());
         QVERIFY(!I(f, QStringLiteral("imgIndice"))->isVisible());
     }
+}
+
+// While the last question is open, the board shows both children with their final scores.
+void TestFinestra::fineGioco_dueGiocatoriRestanoSulTabellone()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia({2, {"Anna", "Marco"}});
+    bool visto = false;
+    b.messaggi.risposte = {Messaggi::Risposta::No};
+    b.messaggi.durante = [&] {
+        if (!b.messaggi.mostrati.back().testo.startsWith(QStringLiteral("Fine del gioco!")))
+            return; // the box of the number Marco loses
+        visto = true;
+        QCOMPARE(Messaggio(f), QStringLiteral("Il gioco è finito!"));
+        QVERIFY(I(f, QStringLiteral("imgbimbo(0)"))->isVisible());
+        QVERIFY(I(f, QStringLiteral("imgbimbo(1)"))->isVisible());
+        QVERIFY(!P(f, QStringLiteral("cmdNew"))->isVisible());
+        QVERIFY(!Casella(f)->isEnabled());
+        QVERIFY(Casella(f)->text().isEmpty());
+        QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QStringLiteral("100"));
+        QCOMPARE(E(f, QStringLiteral("lblPunti(1)"))->Testo(), QStringLiteral("93")); // 1400 / 15
+        QCOMPARE(E(f, QStringLiteral("lblPunteggio1(0)"))->Testo(), QStringLiteral("0"));
+        for (const char *cella : {"lblPunteggio(14)", "lblPunteggio1(14)"})
+            QCOMPARE(E(f, QLatin1String(cella))->Testo(), QStringLiteral("100"));
+    };
+    for (int coppia = 0; coppia < 15; ++coppia) {
+        NuovoNumero(b, 1);
+        Rispondi(f, QStringLiteral("1")); // Anna finds every number at once
+        NuovoNumero(b, 1);
+        for (int i = 0; i < (coppia == 0 ? 20 : 1); ++i) // Marco loses only the first
+            Rispondi(f, QLatin1String(coppia == 0 ? "2" : "1"));
+    }
+    QVERIFY(visto);
+    QCOMPARE(b.terminazione.richieste, 1);
 }
 
 void TestFinestra::nuovoGioco_aMetaNumeroScarta()

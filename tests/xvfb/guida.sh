@@ -155,6 +155,16 @@ tasto() {
     xdotool key --delay 30 "$@"
 }
 
+# Types keys wherever the X input focus is now. With no window manager nobody hands it on, so they
+# reach the game only if the game took the keyboard back itself after its last dialog or box.
+tasto_qui() {
+    xdotool key --delay 30 "$@"
+}
+
+scrivi_qui() {
+    xdotool type --delay 30 "$1"
+}
+
 # Clicks the middle of rectangle "X Y W H" of the client area with the first button, then takes
 # the pointer off the window so that no tooltip covers what the next capture looks at.
 clic() {

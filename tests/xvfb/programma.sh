@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a private X server, driven from outside with real keys and checked on the
 # screen's pixels, from the information window at start-up to Esc: one number of a game is
-# played to the end by a binary search that reads each verdict from the colour of its ball.
+# played to the end by a binary search that reads each verdict from the colour of its ball. No
+# window manager runs, and after the start dialog every key goes wherever the X focus was left.
 # A second copy started meanwhile must leave at once without a window.
 # programma.sh PROGRAM CAPTURES_DIR
 set -euo pipefail
@@ -9,8 +10,9 @@ programma="$1"
 catture="$2"
 guida="$(dirname "$0")/guida.sh"
 
-# The single-copy lock is an abstract socket, private to a network namespace: in one of our own
-# the lock meets neither another developer's game nor a player's.
+# The single-copy lock lives in the runtime directory, and the game gets a private one below; its
+# fallback, an abstract socket, is private to a network namespace: in one of our own neither meets
+# another developer's game nor a player's.
 if [[ -z "${CERCANUM_SPAZIO_PRIVATO:-}" ]]; then
     export CERCANUM_SPAZIO_PRIVATO=1
     for opzione in -n -rn; do
@@ -28,6 +30,7 @@ source "$guida"
 rm -rf "$catture"
 mkdir -p "$catture"
 lavoro="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$lavoro"
 pids=()
 pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
 trap pulisci EXIT
@@ -91,15 +94,16 @@ attendi_cattura "$catture/03-nuovo-numero.png" 10 pulsante_nuovo ||
 ok "Enter closed the start dialog; 'Nuovo Numero' waits"
 
 # --- Enter: a number is announced --------------------------------------------------------
+# Typed where the start dialog left the keyboard: the game window must have taken it back.
 prima_del_pensiero="$(colori "$catture/03-nuovo-numero.png" $PENSIERO)"
 pensa() { [[ "$(colori "$1" $PENSIERO)" != "$prima_del_pensiero" ]]; }
-tasto "$principale" Return
+tasto_qui Return
 # The button gives way to the white answer box; the professor starts thinking once the range
 # has been typed out and has blinked (about 2.3 s).
 attendi_cattura "$catture/04-annuncio.png" 10 prevale "$BIANCO" "$TXTINPUT" ||
     ko "Enter on 'Nuovo Numero' did not open the answer box"
 attendi_cattura "$catture/04-annuncio.png" 10 pensa || ko "the announcement never ended in the thinking animation"
-ok "Enter on 'Nuovo Numero' announced a number"
+ok "Enter, with the keyboard where the start dialog left it, announced a number"
 
 # --- a click on the information button during a number; Esc gives the answer box back ---------
 clic "$CMDINFO"
@@ -111,16 +115,26 @@ tasto "$info" Escape
 attendi_chiusura '^Informazioni $' || ko "Esc did not close the information window"
 ok "a click on the information button showed the information window; Esc closed it"
 
+# --- Enter on the empty answer box: the "Errore" box, and the keyboard back afterwards -------
+tasto_qui Return
+errore=$(attendi_finestra '^Errore$' 10) || true
+[[ -n "$errore" ]] || ko "Enter on the empty answer box opened no 'Errore' box"
+sopra "$principale" "$errore" || ko "the 'Errore' box opened under the game window"
+cattura "$catture/05-errore.png"
+tasto_qui Return
+attendi_chiusura '^Errore$' || ko "Enter did not close the 'Errore' box"
+ok "Enter on the empty answer box showed the 'Errore' box; Enter closed it"
+
 # --- answers until the number is found: 0..10 by halves, each verdict from its ball ------------
-# The first digits go where the focus went back after the information window: the answer box.
+# Typed where the box left the keyboard: the game window's answer box.
 minimo=0
 massimo=10
 risposte=0
 trovato=""
 while [[ -z "$trovato" ]] && ((minimo <= massimo && risposte < 20)); do
     tentativo=$(((minimo + massimo) / 2))
-    scrivi "$principale" "$tentativo"
-    tasto "$principale" Return
+    scrivi_qui "$tentativo"
+    tasto_qui Return
     risposte=$((risposte + 1))
     file="$catture/05-risposta-$risposte.png"
     attendi_cattura "$file" 10 pallina_ferma $((risposte - 1)) ||
@@ -149,7 +163,7 @@ attendi_cattura "$catture/06-punteggio.png" 10 pulsante_nuovo ||
 ok "number $trovato found in $risposte answers; score cell and average filled; 'Nuovo Numero' back"
 
 # --- Esc ends the program ----------------------------------------------------------------------
-tasto "$principale" Escape
+tasto_qui Escape
 fine=$((SECONDS + 10))
 while kill -0 "$gioco" 2> /dev/null && ((SECONDS < fine)); do sleep 0.05; done
 kill -0 "$gioco" 2> /dev/null && ko "Esc did not end the program"
