@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -63,7 +64,7 @@ bool CodaInput::Rinviabile(const QObject *oggetto) const
 
 bool CodaInput::eventFilter(QObject *oggetto, QEvent *evento)
 {
-    if (!Input(evento->type()))
+    if (!Input(evento->type()) || evento == inRiconsegna)
         return false;
     const bool diFinestra = oggetto->isWindowType() && oggetto == finestra->windowHandle();
     const bool diControllo = oggetto->isWidgetType() && static_cast<QWidget *>(oggetto)->window() == finestra;
@@ -99,8 +100,13 @@ void CodaInput::Rilascia()
         QObject *destinatario = t.destinatario;
         if (t.alFuoco)
             destinatario = finestra->focusWidget() ? finestra->focusWidget() : finestra;
-        if (destinatario)
+        if (destinatario) {
+            // Without this, a key that started and finished a step of its own would leave the
+            // older keys behind it queued again after the newer ones.
+            const QEvent *prima = std::exchange(inRiconsegna, t.evento.get());
             QCoreApplication::sendEvent(destinatario, t.evento.get());
+            inRiconsegna = prima;
+        }
     }
     for (Trattenuto &t : coda)
         daRendere.push_back(std::move(t));

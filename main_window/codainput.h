@@ -66,5 +66,7 @@ private:
     int tutto = 0;
     int pulsanti = 0;
     bool rilascioInArrivo = false;
+    // The held event being handed back: it passes, though newer input may be waiting already.
+    const QEvent *inRiconsegna = nullptr;
     std::deque<Trattenuto> coda;
 };
