@@ -9,6 +9,8 @@ Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *, const Partita::Nomi &n
 {
     diario->append(QStringLiteral("presentazione"));
     nomiRicevuti.push_back(nomi);
+    if (durante)
+        durante();
     const Scelta s = scelte.empty() ? Scelta{} : scelte.front();
     if (!scelte.empty())
         scelte.pop_front();
@@ -23,6 +25,8 @@ void Banco::Dialoghi::MostraInformazioni(QWidget *, bool avvio)
 {
     diario->append(QStringLiteral("informazioni"));
     avvioDuranteInfo.push_back(avvio);
+    if (durante)
+        durante();
 }
 
 Banco::Banco()

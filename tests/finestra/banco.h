@@ -92,6 +92,7 @@ struct Banco
         std::deque<Scelta> scelte; // one player when empty
         std::vector<bool> avvioDuranteInfo;
         std::vector<Partita::Nomi> nomiRicevuti;
+        std::function<void()> durante; // while either dialog is open
         Giocatori MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi) override;
         void MostraInformazioni(QWidget *padre, bool avvio) override;
     };

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Cerca;
 
 class TestFinestra : public QObject
@@ -30,7 +32,9 @@ private slots:
     void fineGioco_dueGiocatoriRestanoSulTabellone();
     void nuovoGioco_aMetaNumeroScarta();
     void info_restituisceIlFuoco();
-    void rientro_nuovoGiocoDuranteLaPallinaAspetta();
+    void trattenuti_tastiDellAnnuncioDopoInOrdine();
+    void trattenuti_pulsantiDopoLaRisposta();
+    void trattenuti_ticchettioFermoDuranteIlLampo();
     void rientro_invioDuranteLaPallinaIgnorato();
     void tabellone_geometria();
     void testi_stannoNelleEtichette();
@@ -401,26 +405,200 @@ void TestFinestra::info_restituisceIlFuoco()
     QCOMPARE(b.dialoghi.avvioDuranteInfo, std::vector<bool>({true, false, false}));
 }
 
-void TestFinestra::rientro_nuovoGiocoDuranteLaPallinaAspetta()
+// Keys typed during the announcement change nothing while it runs; once it is over they are
+// handled in the order typed, each where the focus is then, as a busy thread's would be.
+void TestFinestra::trattenuti_tastiDellAnnuncioDopoInOrdine()
+{
+    struct Caso
+    {
+        const char *nome;
+        std::vector<Qt::Key> tasti;
+        QString giudicata; // the answer judged, if any
+        std::size_t box;
+        int fine;
+    };
+    const std::vector<Caso> casi{
+        {"digit, Enter", {Qt::Key_1, Qt::Key_Return}, QStringLiteral("1"), 0, 0},
+        {"corrected", {Qt::Key_1, Qt::Key_Backspace, Qt::Key_2, Qt::Key_Enter}, QStringLiteral("2"), 0, 0},
+        {"Enter alone", {Qt::Key_Return}, {}, 1, 0}, // the empty answer's error, after the announcement
+        {"Esc", {Qt::Key_Escape}, {}, 0, 1},
+    };
+    const QString msg = QStringLiteral("Il numero da indovinare è compreso tra 0  e  10");
+    const int attese = msg.size() + 1 + 6;
+    // While the letters come, in the pause, while it blinks.
+    const int posti[] = {3, 20, int(msg.size()), int(msg.size()) + 4};
+    for (const Caso &c : casi) {
+        Banco b;
+        frmCercanum &f = b.Avvia();
+        auto stato = [&] {
+            return QStringLiteral("%1|%2|%3|%4")
+                .arg(Casella(f)->text())
+                .arg(f.Stato().NumRisposte())
+                .arg(b.messaggi.mostrati.size())
+                .arg(b.terminazione.richieste);
+        };
+        int attesa = 0;
+        std::size_t battuti = 0;
+        QStringList durante;
+        b.orologio.ad_ogni_attesa = [&](int) {
+            if (attesa >= attese)
+                return;
+            if (battuti < c.tasti.size() && attesa == posti[battuti]) {
+                QVERIFY(f.InputTrattenuto());
+                QTest::keyClick(f.focusWidget(), c.tasti[battuti++]);
+            }
+            durante.append(stato());
+            // A digit handled now would have emptied the letters typed so far.
+            if (attesa < msg.size())
+                QCOMPARE(Messaggio(f), msg.left(attesa + 1));
+            ++attesa;
+        };
+        NuovoNumero(b, 5);
+        QCOMPARE(battuti, c.tasti.size());
+        QCOMPARE(durante.size(), attese);
+        QCOMPARE(durante.count(QStringLiteral("|0|0|0")), attese);
+        QCOMPARE(stato(), QStringLiteral("|0|0|0")); // nothing yet when the handler returns
+
+        QCoreApplication::processEvents();
+        QVERIFY2(!f.InputTrattenuto(), c.nome);
+        QCOMPARE(f.Stato().NumRisposte(), Intero(c.giudicata.isEmpty() ? 0 : 1));
+        if (!c.giudicata.isEmpty()) {
+            // The ball carries what was in the box when Enter judged it.
+            QCOMPARE(E(f, QStringLiteral("lblBall(0)"))->Testo(), c.giudicata);
+            QCOMPARE(Messaggio(f), QStringLiteral("Il numero è troppo piccolo!\r\nScrivi un numero più grande."));
+        }
+        QCOMPARE(b.messaggi.mostrati.size(), c.box);
+        QCOMPARE(b.terminazione.richieste, c.fine);
+    }
+}
+
+// A click on the buttons that start over or open the information, during an answer's glide or
+// the found number's flash, runs once that answer is over; on the game's last number the end
+// question offers the new game itself and the click is dropped.
+void TestFinestra::trattenuti_pulsantiDopoLaRisposta()
+{
+    struct Caso
+    {
+        const char *pulsante;
+        const char *dialogo;
+        bool lampo;
+        bool ultimoNumero;
+    };
+    const std::vector<Caso> casi{
+        {"cmdNuovoGioco", "presentazione", false, false}, {"cmdNuovoGioco", "presentazione", true, false},
+        {"cmdInfo", "informazioni", false, false},        {"cmdInfo", "informazioni", true, false},
+        {"cmdInfo", "informazioni", false, true},         {"cmdNuovoGioco", "presentazione", true, true},
+    };
+    for (const Caso &c : casi) {
+        Banco b;
+        frmCercanum &f = b.Avvia();
+        for (int i = 0; c.ultimoNumero && i < 14; ++i) {
+            NuovoNumero(b, 4);
+            Rispondi(f, QStringLiteral("4"));
+        }
+        NuovoNumero(b, 4);
+        const QString dialogo = QString::fromLatin1(c.dialogo);
+        const int prima = b.diario.count(dialogo);
+        QStringList messaggiAlDialogo;
+        b.dialoghi.durante = [&] { messaggiAlDialogo.append(Messaggio(f)); };
+        bool cliccato = false;
+        b.orologio.ad_ogni_attesa = [&](int ms) {
+            const bool momento = c.lampo ? ms == 100 && !f.AnimazioneInCorso() : f.AnimazioneInCorso();
+            if (momento && !cliccato) {
+                cliccato = true;
+                QTest::mouseClick(P(f, QString::fromLatin1(c.pulsante)), Qt::LeftButton);
+            }
+        };
+        Rispondi(f, QStringLiteral("4"));
+        QVERIFY(cliccato);
+        b.orologio.ad_ogni_attesa = nullptr;
+        if (c.ultimoNumero) {
+            // The question's yes started the new game; the click waited for nothing.
+            QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
+            const int dopoDomanda = b.diario.count(dialogo);
+            QCOMPARE(dopoDomanda, prima + (dialogo == QStringLiteral("presentazione") ? 1 : 0));
+            QCoreApplication::processEvents();
+            QCOMPARE(b.diario.count(dialogo), dopoDomanda);
+            QVERIFY(!f.InputTrattenuto());
+            continue;
+        }
+        QCOMPARE(b.diario.count(dialogo), prima);
+        QTRY_COMPARE(b.diario.count(dialogo), prima + 1);
+        QCOMPARE(messaggiAlDialogo, QStringList{QStringLiteral("Esatto! Hai indovinato il numero in 1 risposta.")});
+        if (dialogo == QStringLiteral("presentazione")) {
+            // Had it run in the middle, the number would have been scored into the new game.
+            QCOMPARE(f.Stato().NumGiocati(), Intero(0));
+            QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
+            QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
+        } else {
+            QCOMPARE(f.Stato().NumGiocati(), Intero(1));
+            QCOMPARE(f.focusWidget(), P(f, QStringLiteral("cmdNew")));
+        }
+    }
+}
+
+// The thinking tick stays still while a control flashes: no number, no gear, no sound; during a
+// glide it moves without its sound.
+void TestFinestra::trattenuti_ticchettioFermoDuranteIlLampo()
 {
     Banco b;
-    frmCercanum &f = b.Avvia();
-    NuovoNumero(b, 4);
-    bool cliccato = false;
-    b.orologio.ad_ogni_attesa = [&](int) {
-        if (f.AnimazioneInCorso() && !cliccato) {
-            cliccato = true;
-            QTest::mouseClick(P(f, QStringLiteral("cmdNuovoGioco")), Qt::LeftButton);
-            QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 1); // not yet
-        }
+    frmCercanum &f = b.Finestra();
+    auto *timer = f.findChild<QTimer *>(QStringLiteral("Timer1"));
+    Etichetta *numero = E(f, QStringLiteral("lblAnimazNumeri"));
+    Immagine *ingranaggio = I(f, QStringLiteral("imgIngranaggio(1)"));
+    auto tick = [&] { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); };
+    // What a tick leaves behind, as the number, the second gear and the tick sounds so far.
+    auto traccia = [&] {
+        return QStringLiteral("%1|%2|%3")
+            .arg(numero->Testo())
+            .arg(ingranaggio->isVisibleTo(&f))
+            .arg(std::count(b.audio.suonati.begin(), b.audio.suonati.end(), 107));
     };
-    Rispondi(f, QStringLiteral("4"));
-    QVERIFY(cliccato);
-    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QStringLiteral("100"));
-    QTRY_COMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
-    QCOMPARE(f.Stato().NumGiocati(), Intero(0));
-    QCOMPARE(E(f, QStringLiteral("lblPunteggio(0)"))->Testo(), QString());
-    QCOMPARE(E(f, QStringLiteral("lblPunti(0)"))->Testo(), QString());
+    const QString quiete = traccia();
+    QStringList visti;
+    b.orologio.ad_ogni_attesa = [&](int) {
+        b.caso.valori = {0.0f};
+        tick();
+        visti.append(traccia());
+    };
+    b.Avvia(); // the button's flash at start-up
+    QCOMPARE(visti.size(), 10);
+    QCOMPARE(visti.count(quiete), 10);
+    QCOMPARE(traccia(), quiete);
+
+    // Outside a flash the same tick shows: the check above can fail.
+    b.orologio.ad_ogni_attesa = nullptr;
+    b.caso.valori = {0.0f};
+    tick();
+    QCOMPARE(traccia(), QStringLiteral("1|1|1"));
+
+    NuovoNumero(b, 5);
+    visti.clear();
+    b.orologio.ad_ogni_attesa = [&](int) {
+        if (!f.AnimazioneInCorso() || !visti.isEmpty())
+            return;
+        b.caso.valori = {0.9999f};
+        tick();
+        visti.append(traccia());
+    };
+    Rispondi(f, QStringLiteral("2"));
+    QCOMPARE(visti, QStringList{QStringLiteral("10|0|1")}); // moved, no new sound
+
+    // The found number's flash: the ticks neither move anything nor bring a gear back after.
+    const QString fermo = QStringLiteral("%1|0|1").arg(numero->Testo());
+    visti.clear();
+    b.orologio.ad_ogni_attesa = [&](int ms) {
+        if (ms != 100 || f.AnimazioneInCorso())
+            return;
+        b.caso.valori = {0.5f};
+        tick();
+        visti.append(traccia());
+    };
+    Rispondi(f, QStringLiteral("5"));
+    QCOMPARE(visti.size(), 10);
+    QCOMPARE(visti.count(fermo), 10);
+    QCOMPARE(traccia(), fermo);
+    QVERIFY(!I(f, QStringLiteral("imgIngranaggio(0)"))->isVisibleTo(&f));
 }
 
 void TestFinestra::rientro_invioDuranteLaPallinaIgnorato()
