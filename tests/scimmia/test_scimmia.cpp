@@ -6,7 +6,9 @@
 // announcement, a rolling ball, a flash, a sound or a box, exactly when the real program would
 // handle them. After every event: NumRisposte in 0..21, NumGiocati in 0..15, at most one face
 // shown, score cells filled only for finished numbers (each 0..100), and no crash; input during a
-// held step (the announcement, a flash) changes nothing until the step is over. An end request
+// held step (the announcement, a flash) changes nothing until the step is over, and is handled
+// after it in the order it came (clicks on the new-game and information buttons held during an
+// answer may be overtaken by other input, and go when the end-of-game question opens). An end request
 // (Esc, the close button, No at the end of a game) retires the window; a fresh one starts.
 //
 // Environment, for longer runs by hand:
@@ -23,16 +25,59 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMetaEnum>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace {
+
+// Sees every event of the application: the monkey watches with two, one on each side of the
+// game's input queue.
+class Vedetta : public QObject
+{
+public:
+    explicit Vedetta(std::function<void(QObject *, QEvent *)> f)
+        : vedi(std::move(f))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~Vedetta() override { QCoreApplication::instance()->removeEventFilter(this); }
+    // The application asks the newest filter first: this one then sees input before the queue.
+    void PassaDavanti()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        vedi(oggetto, evento);
+        return false;
+    }
+
+private:
+    std::function<void(QObject *, QEvent *)> vedi;
+};
+
+bool Input(QEvent::Type t)
+{
+    return t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::MouseButtonPress
+           || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick;
+}
+
+// The monkey marks each input event it sends with a time stamp of its own, far above the test
+// library's, which the queue's copies keep: so a held event is known again when it is handed back.
+constexpr quint64 PrimaMarca = quint64(1) << 40;
 
 enum class Azione {
     Cifra,
@@ -98,6 +143,8 @@ public:
         : caso(seme)
     {
     }
+    Scimmia(const Scimmia &) = delete;
+    Scimmia &operator=(const Scimmia &) = delete;
 
     // One sequence of `eventi` events; the first broken rule, or empty.
     QString Sequenza(int eventi)
@@ -107,6 +154,8 @@ public:
         for (int i = 0; i < eventi && errore.isEmpty(); ++i) {
             Esegui(Estrai(), false);
             QCoreApplication::processEvents(); // what was held for the end of a step
+            if (!finita && banco->terminazione.richieste == 0 && !F().InputTrattenuto())
+                Inevasi();
             // The end-of-game question is the only box with a question mark.
             for (; boxVisti < banco->messaggi.mostrati.size(); ++boxVisti)
                 partiteFinite += banco->messaggi.mostrati[boxVisti].icona == Messaggi::Icona::Domanda;
@@ -130,6 +179,8 @@ public:
     int annidati = 0;
     int numeriFiniti = 0;
     int partiteFinite = 0;
+    int resi = 0;     // held input events handed back
+    int scartati = 0; // and dropped as the game may
 
 private:
     std::mt19937 caso;
@@ -140,6 +191,28 @@ private:
     bool finita = false;
     int profondita = 0;
     std::size_t boxVisti = 0;
+
+    // Input as it comes and as it is handled.
+    struct Invio
+    {
+        QObject *bersaglio;
+        quint64 marca;
+    };
+    struct Arrivo
+    {
+        quint64 marca;
+        QString nome;
+        QPointer<QObject> bersaglio;
+        bool tasto;
+        bool rinviabile; // a click that waits for an answer's end, or goes at the game's end
+        int domande;     // end-of-game questions before it came
+    };
+    std::vector<Invio> invii;         // the monkey's sends under way, innermost last
+    std::deque<Arrivo> nonConsegnati; // come, not yet handled, in the order they came
+    quint64 marche = PrimaMarca;
+    // Created before any window, so asked after its queue: it sees only what the queue lets through.
+    Vedetta consegne{[this](QObject *o, QEvent *e) { Consegnato(o, e); }};
+    Vedetta arrivi{[this](QObject *o, QEvent *e) { Arrivato(o, e); }};
 
     bool Prob(double p) { return std::bernoulli_distribution(p)(caso); }
     int Tra(int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); }
@@ -173,6 +246,7 @@ private:
         banco.reset();
         registro.clear();
         boxVisti = 0;
+        nonConsegnati.clear();
         banco = std::make_unique<Banco>();
         finita = false;
         contesto = std::make_unique<QObject>();
@@ -195,6 +269,7 @@ private:
         // changes nothing that is checked: only one window in eight paints.
         if (finestreAperte++ % 8 != 0)
             banco->Finestra().setUpdatesEnabled(false);
+        arrivi.PassaDavanti(); // of the window's new queue
         banco->Avvia(SceltaCasuale());
         Controlla(true);
     }
@@ -209,14 +284,100 @@ private:
     template <typename T> T *Figlio(const QString &nome) { return F().findChild<T *>(nome); }
     QLineEdit *Casella() { return Figlio<QLineEdit>(QStringLiteral("txtInput")); }
 
+    template <typename Azione> void Invia(QWidget *w, Azione azione)
+    {
+        invii.push_back({w, 0});
+        azione();
+        invii.pop_back();
+    }
+
+    int Domande() const
+    {
+        return int(std::count_if(banco->messaggi.mostrati.begin(), banco->messaggi.mostrati.end(),
+                                 [](const Banco::Messaggio &m) { return m.icona == Messaggi::Icona::Domanda; }));
+    }
+
+    static QString NomeEvento(QObject *o, QEvent *e)
+    {
+        QString nome = QString::fromLatin1(QMetaEnum::fromType<QEvent::Type>().valueToKey(e->type()));
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
+            nome += QStringLiteral("(%1)").arg(static_cast<QKeyEvent *>(e)->key(), 0, 16);
+        return nome + QLatin1Char('@') + o->objectName();
+    }
+
+    // What the monkey itself sends, as it comes, before the game's queue can hold it.
+    void Arrivato(QObject *o, QEvent *e)
+    {
+        if (invii.empty() || o != invii.back().bersaglio || !Input(e->type()))
+            return;
+        auto *ie = static_cast<QInputEvent *>(e);
+        if (ie->timestamp() > PrimaMarca)
+            return;
+        ie->setTimestamp(++marche);
+        invii.back().marca = marche;
+        const bool tasto = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
+        const bool rinviabile =
+            !tasto
+            && (o->objectName() == QLatin1String("cmdNuovoGioco") || o->objectName() == QLatin1String("cmdInfo"));
+        nonConsegnati.push_back({marche, NomeEvento(o, e), o, tasto, rinviabile, Domande()});
+    }
+
+    // Held input the game may drop: a click whose control is gone, a click on the new-game or
+    // information buttons once the end-of-game question has offered the new game itself.
+    bool Scartabile(const Arrivo &a) const
+    {
+        return (!a.tasto && !a.bersaglio) || (a.rinviabile && Domande() > a.domande);
+    }
+
+    // What gets past the game's queue: the fresh input it lets through and the held input it
+    // hands back. Everything that came before must have been handled already.
+    void Consegnato(QObject *o, QEvent *e)
+    {
+        if (!banco || !Input(e->type()) || banco->terminazione.richieste > 0)
+            return;
+        const quint64 marca = static_cast<QInputEvent *>(e)->timestamp();
+        const auto questo = std::find_if(nonConsegnati.begin(), nonConsegnati.end(),
+                                         [marca](const Arrivo &a) { return a.marca == marca; });
+        if (questo == nonConsegnati.end())
+            return; // not the monkey's, or seen already at a control further in
+        // Only clicks on the buttons held for an answer's end wait while new input goes on.
+        const bool fresco = !invii.empty() && invii.back().marca == marca;
+        resi += !fresco;
+        std::deque<Arrivo> restano;
+        for (auto a = nonConsegnati.begin(); a != questo; ++a) {
+            if (a->rinviabile && fresco)
+                restano.push_back(std::move(*a));
+            else if (Scartabile(*a))
+                ++scartati;
+            else
+                Rompi(QStringLiteral("%1 handled before %2, which came first").arg(NomeEvento(o, e), a->nome));
+        }
+        restano.insert(restano.end(), std::make_move_iterator(std::next(questo)),
+                       std::make_move_iterator(nonConsegnati.end()));
+        nonConsegnati.swap(restano);
+    }
+
+    // Once nothing holds input, everything that came has been handled or may have been dropped.
+    void Inevasi()
+    {
+        for (const Arrivo &a : nonConsegnati)
+            if (Scartabile(a))
+                ++scartati;
+            else
+                Rompi(QStringLiteral("%1 came and was never handled").arg(a.nome));
+        nonConsegnati.clear();
+    }
+
     // A key typed where the keyboard's focus is.
     void Tasto(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString &testo = {})
     {
         QWidget *w = F().focusWidget() ? F().focusWidget() : &F();
-        if (testo.isEmpty())
-            QTest::keyClick(w, k, m);
-        else
-            QTest::sendKeyEvent(QTest::Click, w, k, testo, m);
+        Invia(w, [&] {
+            if (testo.isEmpty())
+                QTest::keyClick(w, k, m);
+            else
+                QTest::sendKeyEvent(QTest::Click, w, k, testo, m);
+        });
     }
 
     // What input may change; nothing of it while a step holds the input.
@@ -235,7 +396,7 @@ private:
     {
         auto *p = Figlio<QAbstractButton>(QString::fromLatin1(nome));
         if (p && p->isVisible() && p->isEnabled())
-            QTest::mouseClick(p, Qt::LeftButton);
+            Invia(p, [p] { QTest::mouseClick(p, Qt::LeftButton); });
     }
 
     // An answer typed over whatever the box held.
@@ -311,7 +472,7 @@ private:
             QWidget *w = F().childAt(punto);
             if (!w)
                 w = &F();
-            QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->mapFrom(&F(), punto));
+            Invia(w, [&] { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->mapFrom(&F(), punto)); });
             break;
         }
         case Azione::Tick:
@@ -415,12 +576,13 @@ void TestScimmia::sequenzeCasuali()
         QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("seed %1, sequence %2: %3").arg(seme).arg(s).arg(errore)));
     }
     qInfo("%d sequences, %d events (%d in the middle of another), %d numbers finished, %d games "
-          "finished, %d windows ended, %lld ms",
+          "finished, %d windows ended, %d input events held and handed back, %d dropped, %lld ms",
           sequenze, scimmia.eventiTotali, scimmia.annidati, scimmia.numeriFiniti, scimmia.partiteFinite,
-          scimmia.finestreChiuse, static_cast<long long>(cronometro.elapsed()));
+          scimmia.finestreChiuse, scimmia.resi, scimmia.scartati, static_cast<long long>(cronometro.elapsed()));
     // The run must have reached the interesting places, or it proves little.
     QVERIFY(scimmia.numeriFiniti >= sequenze / 20);
     QVERIFY(scimmia.annidati >= sequenze / 40);
+    QVERIFY(scimmia.resi >= sequenze / 40);
     QVERIFY(scimmia.finestreChiuse >= sequenze / 200);
     QVERIFY(scimmia.partiteFinite >= sequenze / 500);
 }
