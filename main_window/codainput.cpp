@@ -16,6 +16,11 @@ bool Tasto(QEvent::Type t)
     return t == QEvent::KeyPress || t == QEvent::KeyRelease;
 }
 
+bool Clic(QEvent::Type t)
+{
+    return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick;
+}
+
 bool Input(QEvent::Type t)
 {
     return Tasto(t) || t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease
@@ -100,6 +105,13 @@ void CodaInput::Rilascia()
         QObject *destinatario = t.destinatario;
         if (t.alFuoco)
             destinatario = finestra->focusWidget() ? finestra->focusWidget() : finestra;
+        // A click held on a control that has since been hidden or disabled could not have
+        // reached it: a click is handed to what is under the pointer when it is handled.
+        if (Clic(t.evento->type()) && destinatario && destinatario->isWidgetType()) {
+            const auto *controllo = static_cast<QWidget *>(destinatario);
+            if (!controllo->isVisible() || !controllo->isEnabled())
+                destinatario = nullptr;
+        }
         if (destinatario) {
             // Without this, a key that started and finished a step of its own would leave the
             // older keys behind it queued again after the newer ones.

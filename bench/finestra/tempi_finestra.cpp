@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -31,6 +33,15 @@ double Mediana(std::vector<double> v)
     return v[v.size() / 2];
 }
 
+// A step that never ends would make every figure below meaningless.
+void AttendiChe(const std::function<bool()> &condizione)
+{
+    if (!QTest::qWaitFor(condizione, 10000)) {
+        std::fprintf(stderr, "a step did not end within 10 s\n");
+        std::exit(1);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -43,7 +54,7 @@ int main(int argc, char *argv[])
         frmCercanum f(Servizi{orologio, b.caso, b.messaggi, b.dialoghi, b.terminazione, b.suoni});
         b.dialoghi.scelte.push_back({});
         f.Form_Load();
-        QTest::qWaitFor([&] { return !f.InputTrattenuto(); }, 10000);
+        AttendiChe([&] { return !f.InputTrattenuto(); });
         auto *nuovo = f.findChild<QPushButton *>(QStringLiteral("cmdNew"));
         auto *casella = f.findChild<QLineEdit *>(QStringLiteral("txtInput"));
 
@@ -51,14 +62,14 @@ int main(int argc, char *argv[])
         QElapsedTimer t;
         t.start();
         nuovo->click();
-        QTest::qWaitFor([&] { return !f.InputTrattenuto(); }, 10000);
+        AttendiChe([&] { return !f.InputTrattenuto(); });
         annuncio.push_back(t.elapsed());
 
         for (int risposta = 1; risposta <= 20; ++risposta) {
             casella->setText(QStringLiteral("1"));
             t.restart();
             QTest::keyClick(casella, Qt::Key_Return);
-            QTest::qWaitFor([&] { return !f.AnimazioneInCorso(); }, 10000);
+            AttendiChe([&] { return !f.AnimazioneInCorso(); });
             if (risposta == 1)
                 primaPallina.push_back(t.elapsed());
             if (risposta == 20)

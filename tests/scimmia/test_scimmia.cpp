@@ -154,6 +154,9 @@ public:
         for (int i = 0; i < eventi && errore.isEmpty(); ++i) {
             Esegui(Estrai(), false);
             QCoreApplication::processEvents(); // what was held for the end of a step
+            // Held input handed back may have ended the game there; the real program is gone
+            // then, whatever the stand-in lets run after it.
+            finita = finita || banco->terminazione.richieste > 0;
             if (!finita && banco->terminazione.richieste == 0 && !F().InputTrattenuto())
                 Inevasi();
             // The end-of-game question is the only box with a question mark.
@@ -322,11 +325,14 @@ private:
         nonConsegnati.push_back({marche, NomeEvento(o, e), o, tasto, rinviabile, Domande()});
     }
 
-    // Held input the game may drop: a click whose control is gone, a click on the new-game or
-    // information buttons once the end-of-game question has offered the new game itself.
+    // Held input the game may drop: a click whose control is gone, hidden or disabled (a real
+    // click would not reach it), a click on the new-game or information buttons once the
+    // end-of-game question has offered the new game itself.
     bool Scartabile(const Arrivo &a) const
     {
-        return (!a.tasto && !a.bersaglio) || (a.rinviabile && Domande() > a.domande);
+        const auto *controllo = qobject_cast<const QWidget *>(a.bersaglio.data());
+        const bool irraggiungibile = !controllo || !controllo->isVisible() || !controllo->isEnabled();
+        return (!a.tasto && irraggiungibile) || (a.rinviabile && Domande() > a.domande);
     }
 
     // What gets past the game's queue: the fresh input it lets through and the held input it

@@ -14,7 +14,7 @@ numeri="${4:-}"
 guida="$(dirname "$0")/guida.sh"
 readonly LIMITE_MS=100
 
-# The single-copy lock is an abstract socket, private to a network namespace of our own.
+# A network namespace of our own keeps the lock private where no runtime directory is used.
 if [[ -z "${CERCANUM_SPAZIO_PRIVATO:-}" ]]; then
     export CERCANUM_SPAZIO_PRIVATO=1
     for opzione in -n -rn; do
@@ -31,6 +31,7 @@ source "$guida"
 rm -rf "$catture"
 mkdir -p "$catture"
 lavoro="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$lavoro" # the single-copy lock meets no other copy
 pids=()
 pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
 trap pulisci EXIT
