@@ -69,12 +69,13 @@ attendi_cattura "$catture/01-nuovo-numero.png" 10 pulsante_nuovo || ko "'Nuovo N
 prima_del_pensiero="$(colori "$catture/01-nuovo-numero.png" $PENSIERO)"
 pensa() { [[ "$(colori "$1" $PENSIERO)" != "$prima_del_pensiero" ]]; }
 
+readonly MASSIMI=(10 10 20 20 30 30 40 40 50 50 60 60 80 80 100)
 risposte=0
 numero=0
 while true; do
     numero=$((numero + 1))
     minimo=0
-    massimo=$((numero <= 2 ? 10 : 100))
+    massimo=${MASSIMI[numero - 1]} # answers above the announced maximum are refused, not judged
     passo "annuncio $numero"
     tasto "$principale" Return
     if ((numero == 1)); then
@@ -109,8 +110,12 @@ while true; do
         esac
         ((palla < 20)) || ko "twenty answers without the number"
     done
-    # The found number flashes for a second; then "Nuovo Numero" is back.
+    # The found number flashes for a second; then "Nuovo Numero" is back, or, after the 15th,
+    # the end-of-game question is asked instead.
     sleep 1.2
+    if ((numero == 15)); then
+        break
+    fi
     attendi_cattura "$catture/04-trovato-$numero.png" 10 pulsante_nuovo || ko "'Nuovo Numero' did not come back"
     if [[ -n "$numeri" ]]; then
         ((numero < numeri)) || break
