@@ -47,7 +47,7 @@ public:
             return QAccessibleWidget::text(t);
         if (role() == QAccessible::StatusBar)
             return avvisi->Conteggio();
-        return avvisi->Ultimo().isEmpty() ? QStringLiteral("Avvisi del gioco") : avvisi->Ultimo();
+        return widget()->accessibleName().isEmpty() ? QStringLiteral("Avvisi del gioco") : widget()->accessibleName();
     }
 };
 
@@ -71,7 +71,6 @@ Avvisi::Avvisi(frmCercanum *f)
     : QObject(f)
     , finestra(f)
     , barra(new QWidget(f))
-    , notifica(new QWidget(barra))
     , messaggio(Label("lblMessaggio"))
 {
     setObjectName(QStringLiteral("avvisi"));
@@ -81,8 +80,11 @@ Avvisi::Avvisi(frmCercanum *f)
     const Disposizione::Rett &r = Disposizione::Shape3; // where the answers left are drawn
     barra->setGeometry(r.x, r.y, r.l, r.a);
     barra->lower(); // beneath every control: it paints nothing and must hide nothing
-    notifica->setObjectName(NomeNotifica);
-    notifica->hide(); // only ever said, never drawn
+    for (QWidget *&n : notifiche) {
+        n = new QWidget(barra);
+        n->setObjectName(NomeNotifica);
+        n->hide(); // only ever said, never drawn
+    }
     connect(finestra, &frmCercanum::MessaggioCompleto, this, &Avvisi::AlMomento);
     if (Etichetta *rimaste = Label("lblNumRisp(1)"))
         connect(rimaste, &Etichetta::TestoCambiato, this, &Avvisi::ContatoreCambiato);
@@ -91,11 +93,6 @@ Avvisi::Avvisi(frmCercanum *f)
 QWidget *Avvisi::Barra(const QWidget *finestra)
 {
     return finestra->findChild<QWidget *>(NomeBarra, Qt::FindDirectChildrenOnly);
-}
-
-QWidget *Avvisi::Notifica(const QWidget *finestra)
-{
-    return finestra->findChild<QWidget *>(NomeNotifica);
 }
 
 Etichetta *Avvisi::Label(const char *nome) const
@@ -185,9 +182,11 @@ void Avvisi::Annuncia(const QString &testo)
     if (testo.isEmpty())
         return;
     ultimo = testo;
-    // The new name first, so that the reader finds it when the notification shows.
-    QAccessibleEvent nome(notifica, QAccessible::NameChanged);
-    Accessibilita::Invia(&nome);
+    // Orca reads the name when it comes to the event, maybe after the next message: each of a few
+    // in a row keeps its own notification. The name first, so that it is there when it shows.
+    QWidget *notifica = notifiche[prossima];
+    prossima = (prossima + 1) % notifiche.size();
+    notifica->setAccessibleName(testo);
     QAccessibleEvent mostra(notifica, QAccessible::ObjectShow);
     Accessibilita::Invia(&mostra);
 }

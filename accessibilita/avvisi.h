@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
+
 class Etichetta;
 class QAccessibleInterface;
 class QWidget;
@@ -18,7 +20,7 @@ class QWidget;
 // focus, and the focus stays on the answer box. What it does speak is a notification that
 // shows inside a status bar: its name alone, without naming its role. So the window gets an
 // empty status bar over the far end of the ball track, whose name is the count of answers
-// (Orca reads it on its "speak the status bar" command), holding a notification that is shown
+// (Orca reads it on its "speak the status bar" command), holding notifications that are shown
 // afresh with each message. Neither paints anything.
 class Avvisi : public QObject
 {
@@ -42,7 +44,6 @@ public:
     static QAccessibleInterface *Interfaccia(const QString &classe, QObject *oggetto);
 
     static QWidget *Barra(const QWidget *finestra);
-    static QWidget *Notifica(const QWidget *finestra);
 
 private:
     void AlMomento(frmCercanum::Momento momento);
@@ -52,7 +53,8 @@ private:
 
     frmCercanum *finestra;
     QWidget *barra;
-    QWidget *notifica;
+    std::array<QWidget *, 4> notifiche{};
+    std::size_t prossima = 0;
     QPointer<Etichetta> messaggio;
     bool battitura = false;
     QString primaDellaBattitura;

@@ -157,7 +157,7 @@ if messaggio:
     richiedi(messaggio[0]['nome'].startswith('Il numero da indovinare'), 'message area reads "%s"' % messaggio[0]['nome'])
     # What a screen reader speaks: the notification, named by the whole message.
     avviso = [n for n in albero(gioco['dest'], gioco['percorso']) if n['ruolo'] == 'notification']
-    richiedi(len(avviso) == 1 and avviso[0]['nome'].startswith('Il numero da indovinare è compreso tra 0 e 10.'),
+    richiedi(any(n['nome'].startswith('Il numero da indovinare è compreso tra 0 e 10.') for n in avviso),
              'the notification says %s' % [n['nome'] for n in avviso])
     print('message area: %d text changes heard, now "%s"' % (len(inseriti), messaggio[0]['nome'].replace('\n', ' ')))
 
