@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "accessibilita.h"
 
+#include "avvisi.h"
+
 #include "etichetta.h"
 #include "etichettaaccessibile.h"
 #include "figuraaccessibile.h"
@@ -9,6 +11,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QChildEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -17,13 +20,6 @@ Accessibilita::Osservatore &OsservatoreCorrente()
 {
     static Accessibilita::Osservatore o;
     return o;
-}
-
-void Invia(QAccessibleEvent *evento)
-{
-    if (OsservatoreCorrente())
-        OsservatoreCorrente()(evento);
-    QAccessible::updateAccessibility(evento);
 }
 
 QAccessibleInterface *Fabbrica(const QString &classe, QObject *oggetto)
@@ -35,6 +31,8 @@ QAccessibleInterface *Fabbrica(const QString &classe, QObject *oggetto)
     if (classe == QLatin1String("Etichetta"))
         if (auto *e = qobject_cast<Etichetta *>(oggetto))
             return new EtichettaAccessibile(e);
+    if (QAccessibleInterface *avviso = Avvisi::Interfaccia(classe, oggetto))
+        return avviso;
     if (classe == QLatin1String("Immagine") || classe == QLatin1String("Forma") || classe == QLatin1String("Linea"))
         if (auto *w = qobject_cast<QWidget *>(oggetto))
             return new FiguraAccessibile(w);
@@ -59,7 +57,11 @@ void Applica(QWidget *w)
 class Sorvegliante : public QObject
 {
 public:
-    using QObject::QObject;
+    Sorvegliante(QWidget *finestra, Avvisi *avvisi)
+        : QObject(finestra)
+        , avvisi(avvisi)
+    {
+    }
 
     void Segui(QWidget *w)
     {
@@ -70,7 +72,11 @@ public:
             connect(e, &Etichetta::TestoCambiato, this, &Sorvegliante::Cambiato, Qt::UniqueConnection);
     }
 
-    void Cambiato(const QString &prima, const QString &dopo) { Accessibilita::TestoCambiato(sender(), prima, dopo); }
+    void Cambiato(const QString &prima, const QString &dopo)
+    {
+        if (!avvisi || !avvisi->Trattiene(sender(), dopo))
+            Accessibilita::TestoCambiato(sender(), prima, dopo);
+    }
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
@@ -81,6 +87,9 @@ protected:
                 Segui(figlio);
         return QObject::eventFilter(oggetto, evento);
     }
+
+private:
+    QPointer<Avvisi> avvisi; // the game window's only
 };
 
 // Before the first interface is asked for: Qt keeps the first one it makes for a widget.
@@ -98,7 +107,10 @@ void InstallaFabbrica()
 void Accessibilita::Prepara(QWidget *finestra)
 {
     InstallaFabbrica();
-    auto *sorvegliante = new Sorvegliante(finestra);
+    Avvisi *avvisi = nullptr;
+    if (auto *gioco = qobject_cast<frmCercanum *>(finestra))
+        avvisi = new Avvisi(gioco);
+    auto *sorvegliante = new Sorvegliante(finestra, avvisi);
     sorvegliante->Segui(finestra);
     for (QWidget *w : finestra->findChildren<QWidget *>())
         if (!w->isWindow())
@@ -126,12 +138,19 @@ void Accessibilita::TestoCambiato(QObject *etichetta, const QString &primaScritt
     QAccessibleTextUpdateEvent testo(etichetta, static_cast<int>(inizio),
                                      prima.mid(inizio, prima.size() - inizio - fine),
                                      dopo.mid(inizio, dopo.size() - inizio - fine));
-    Invia(&testo);
+    Accessibilita::Invia(&testo);
     QAccessibleEvent nome(etichetta, QAccessible::NameChanged);
-    Invia(&nome);
+    Accessibilita::Invia(&nome);
 }
 
 void Accessibilita::ImpostaOsservatore(Osservatore osservatore)
 {
     OsservatoreCorrente() = std::move(osservatore);
+}
+
+void Accessibilita::Invia(QAccessibleEvent *evento)
+{
+    if (OsservatoreCorrente())
+        OsservatoreCorrente()(evento);
+    QAccessible::updateAccessibility(evento);
 }

@@ -22,6 +22,9 @@ public:
     // what was inserted, and the label's new name.
     static void TestoCambiato(QObject *etichetta, const QString &prima, const QString &dopo);
 
+    // Sends an event to assistive technology, through the observer below.
+    static void Invia(QAccessibleEvent *evento);
+
     // Sees every event sent from here before Qt does (tests; Qt drops them while no assistive
     // technology listens). Empty to stop.
     using Osservatore = std::function<void(QAccessibleEvent *)>;

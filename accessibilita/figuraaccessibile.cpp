@@ -48,7 +48,12 @@ QString FiguraAccessibile::Aggiunta() const
 {
     if (const auto *forma = qobject_cast<const Forma *>(widget()))
         return Verdetto(forma->Riempimento());
-    const auto *immagine = qobject_cast<const Immagine *>(widget());
+    return Mostrata(widget());
+}
+
+QString FiguraAccessibile::Mostrata(const QWidget *figura)
+{
+    const auto *immagine = qobject_cast<const Immagine *>(figura);
     if (!immagine || immagine->Figura().isNull() || !immagine->parentWidget())
         return {};
     const qint64 chiave = immagine->Figura().cacheKey();

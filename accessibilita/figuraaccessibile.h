@@ -13,6 +13,9 @@ public:
 
     QString text(QAccessible::Text t) const override;
 
+    // What a picture that copies a named one shows (a judgement by its picture); empty otherwise.
+    static QString Mostrata(const QWidget *figura);
+
 private:
     QString NomeBase() const;
     QString Aggiunta() const;

@@ -265,6 +265,7 @@ Compito frmCercanum::VerificaFineGioco()
     lblMessaggio->ImpostaTesto(Testi::GiocoFinito);
     if (modulo.NumGiocatori == 2)
         tabellone->MostraEntrambiBimbi();
+    emit MessaggioCompleto(Momento::FineGioco);
     cmdNew->hide();
     txtInput->clear();
     txtInput->setEnabled(false);

@@ -42,6 +42,19 @@ public:
     // Input that comes now waits: for a step to end, or for its turn after one.
     bool InputTrattenuto() const;
 
+    // The moments of the message area that whoever reads the window aloud needs: the range being
+    // typed out (its letters are not a message yet) and each whole message as it stands.
+    enum class Momento {
+        Battitura,  // the announcement starts typing the range
+        Intervallo, // the announcement is over: range, and with two players whose turn it is
+        Verdetto,   // an answer too big or too small
+        FineNumero, // a number found or lost, its points written
+        FineGioco,  // the last number played, before the question
+    };
+
+signals:
+    void MessaggioCompleto(frmCercanum::Momento momento);
+
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;

@@ -52,6 +52,7 @@ Compito frmCercanum::AnnunciaNumero(Intero n)
     partita.ImpostaIntervallo(n);
     servizi.suoni.Suona(Effetto::Annuncio);
     const QString msg = Testi::Annuncio + QString::number(partita.NumMax());
+    emit MessaggioCompleto(Momento::Battitura);
 
     for (int i = 1; i <= msg.size(); ++i) {
         lblMessaggio->ImpostaTesto(msg.left(i));
@@ -79,6 +80,7 @@ Compito frmCercanum::AnnunciaNumero(Intero n)
                                   + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo()))
                                   + QStringLiteral(". ") + msg);
     riscontro->PensaAnim(true);
+    emit MessaggioCompleto(Momento::Intervallo);
 }
 
 void frmCercanum::MostraErrore()
@@ -126,6 +128,7 @@ Compito frmCercanum::VerificaRisposta(Intero a)
         ChiudiNumero(r, Testi::Esatto + QString::number(r.numero) + s2);
     } else {
         lblMessaggio->ImpostaTesto(r.esito == Esito::TroppoGrande ? Testi::TroppoGrande : Testi::TroppoPiccolo);
+        emit MessaggioCompleto(Momento::Verdetto);
         txtInput->clear();
         txtInput->setFocus();
         riscontro->MostraSmile(r.numero);
@@ -156,10 +159,11 @@ void frmCercanum::ChiudiNumero(const Risultato &r, const QString &messaggio)
     tabellone->CalcolaPunteggio(r);
     if (partita.NumGiocatori() == 1) {
         lblMessaggio->ImpostaTesto(messaggio);
-        return;
+    } else {
+        const QString prima = messaggio.isEmpty() ? QString() : messaggio + Testi::Acapo;
+        lblMessaggio->ImpostaTesto(prima + Testi::AdessoGioca
+                                   + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo())));
+        tabellone->SegnaTurno(1 - r.colonna);
     }
-    const QString prima = messaggio.isEmpty() ? QString() : messaggio + Testi::Acapo;
-    lblMessaggio->ImpostaTesto(prima + Testi::AdessoGioca
-                               + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo())));
-    tabellone->SegnaTurno(1 - r.colonna);
+    emit MessaggioCompleto(Momento::FineNumero);
 }

@@ -2,10 +2,12 @@
 // What assistive technology finds in the three windows: the tree, the names and roles, the
 // events when a label changes, and a whole game played from the keyboard alone.
 #include "accessibilita.h"
+#include "avvisi.h"
 #include "banco.h"
 #include "cerca.h"
 #include "dialoghireali.h"
 #include "etichetta.h"
+#include "figuraaccessibile.h"
 #include "frmabout.h"
 #include "frmpresent.h"
 #include "tabellaaccessibile.h"
@@ -102,6 +104,29 @@ struct Ascolto
     ~Ascolto() { Accessibilita::ImpostaOsservatore({}); }
 };
 
+// What a screen reader says of the game window, in order: the notification's name each time it
+// shows, and in brackets each message box, which it reads as an alert.
+struct Parlato
+{
+    QStringList detto;
+    std::vector<std::pair<QAccessibleInterface *, QString>> mostrate;
+    explicit Parlato(Banco &b)
+    {
+        Accessibilita::ImpostaOsservatore([this](QAccessibleEvent *e) {
+            if (e->type() != QAccessible::ObjectShow)
+                return;
+            // Orca speaks a notification that shows, and names its role unless a status bar holds it.
+            QAccessibleInterface *i = e->accessibleInterface();
+            QCOMPARE(int(i->role()), int(QAccessible::Notification));
+            QCOMPARE(int(i->parent()->role()), int(QAccessible::StatusBar));
+            detto.append(i->text(QAccessible::Name));
+            mostrate.push_back({i, detto.back()});
+        });
+        b.messaggi.durante = [this, &b] { detto.append(QLatin1Char('[') + b.messaggi.mostrati.back().testo + ']'); };
+    }
+    ~Parlato() { Accessibilita::ImpostaOsservatore({}); }
+};
+
 // The game window read as the program reads it: prepared for assistive technology, then loaded.
 frmCercanum &Avvia(Banco &b, Banco::Scelta scelta = {})
 {
@@ -156,6 +181,9 @@ private slots:
     void tabella_soloINomiInteri();
     void tabellone_celleEMedia();
     void annunci_messaggiEVerdetti();
+    void parlato_unNumeroPerDue();
+    void parlato_fineDelGioco_data();
+    void parlato_fineDelGioco();
     void dialoghi_nomi();
     void tastiera_unaPartitaIntera();
 };
@@ -277,9 +305,11 @@ void TestAccessibilita::annunci_messaggiEVerdetti()
     Ascolto ascolto(&f);
     Etichetta *messaggio = E(f, "lblMessaggio");
     NuovoNumero(b, 6);
-    // The announcement is typed out: one letter inserted at a time.
-    QVERIFY(ascolto.inseriti.contains(QStringLiteral("I")));
-    QVERIFY(ascolto.inseriti.contains(QStringLiteral("\nscrivi il numero e premi il tasto invio")));
+    // The announcement typed out and blinking is told as one change once it stands, not letter by
+    // letter.
+    QVERIFY(!ascolto.inseriti.contains(QStringLiteral("I")));
+    QVERIFY(ascolto.inseriti.contains(
+        QStringLiteral("Il numero da indovinare è compreso tra 0  e  10\nscrivi il numero e premi il tasto invio")));
     Rispondi(f, QStringLiteral("9"));
     Rispondi(f, QStringLiteral("3"));
     QVERIFY(ascolto.inseriti.contains(QStringLiteral("Il numero è troppo grande!\nScrivi un  numero più piccolo.")));
@@ -296,6 +326,85 @@ void TestAccessibilita::annunci_messaggiEVerdetti()
     }
     QVERIFY(ascolto.ricostruito.at(messaggio).startsWith(QLatin1String("Esatto!")));
     QVERIFY(ascolto.nomiCambiati > 0);
+}
+
+void TestAccessibilita::parlato_unNumeroPerDue()
+{
+    Banco b;
+    frmCercanum &f = Avvia(b, {2, {"Anna", "Marco"}});
+    Parlato p(b);
+    QAccessibleInterface *barra = Interfaccia(Avvisi::Barra(&f));
+    QCOMPARE(barra->text(QAccessible::Name), QStringLiteral("Risposte rimaste: 20"));
+    NuovoNumero(b, 6); // Anna
+    Rispondi(f, QStringLiteral("9"));
+    Rispondi(f, QStringLiteral("3"));
+    // The answers left are there when asked for, and never said unasked.
+    QCOMPARE(barra->text(QAccessible::Name), QStringLiteral("Risposte rimaste: 18"));
+    Rispondi(f, QStringLiteral("6"));
+    const QString punti = E(f, "lblPuntiRealizzati")->Testo().section(QStringLiteral("\r\n"), 0, 0);
+    QCOMPARE(p.detto, QStringList({
+                          "Gioca Anna. Il numero da indovinare è compreso tra 0 e 10. scrivi il numero e premi il "
+                          "tasto invio.",
+                          "Il numero è troppo grande! Scrivi un numero più piccolo.",
+                          "Il numero è troppo piccolo! Scrivi un numero più grande.",
+                          "Esatto! Hai indovinato il numero in 3 risposte. " + punti + " punti. Adesso gioca Marco.",
+                      }));
+
+    // Marco loses his number: the last verdict, the box with the secret, then his points.
+    p.detto.clear();
+    NuovoNumero(b, 2);
+    for (int i = 0; i < Partita::RisposteMassime; ++i)
+        Rispondi(f, QStringLiteral("9"));
+    QCOMPARE(p.detto.size(), 1 + Partita::RisposteMassime + 2);
+    QCOMPARE(p.detto.first(),
+             QStringLiteral("Gioca Marco. Il numero da indovinare è compreso tra 0 e 10. scrivi il numero e premi il "
+                            "tasto invio."));
+    QCOMPARE(
+        p.detto.mid(p.detto.size() - 3),
+        QStringList({"Il numero è troppo grande! Scrivi un numero più piccolo.", "[Il numero da indovinare era: 2]",
+                     E(f, "lblPuntiRealizzati")->Testo().section(QStringLiteral("\r\n"), 0, 0)
+                         + " punti. Adesso gioca Anna."}));
+}
+
+void TestAccessibilita::parlato_fineDelGioco_data()
+{
+    QTest::addColumn<int>("giocatori");
+    QTest::addColumn<QString>("finale");
+    QTest::newRow("uno") << 1 << QStringLiteral("Il gioco è finito! Punteggio 100, Tocco con diploma.");
+    // Marco finds every number at the seventh answer.
+    QTest::newRow("due") << 2
+                         << QStringLiteral("Il gioco è finito! Anna: Punteggio 100, Tocco con diploma. Marco: "
+                                           "Punteggio %1, %2.");
+}
+
+// The game's score and judgement, then the question: nothing in between.
+void TestAccessibilita::parlato_fineDelGioco()
+{
+    QFETCH(int, giocatori);
+    QFETCH(QString, finale);
+    Banco b;
+    frmCercanum &f = Avvia(b, {Intero(giocatori), {"Anna", "Marco"}});
+    b.messaggi.risposte = {Messaggi::Risposta::No};
+    Parlato p(b);
+    for (int n = 0; n < 15 * giocatori; ++n) {
+        NuovoNumero(b, 1);
+        for (int sbagliata = 2; giocatori == 2 && n % 2 == 1 && sbagliata < 8; ++sbagliata)
+            Rispondi(f, QString::number(sbagliata));
+        Rispondi(f, QStringLiteral("1"));
+    }
+    QCOMPARE(b.terminazione.richieste, 1);
+    if (giocatori == 2) {
+        const QString media = E(f, "lblPunti(1)")->Testo();
+        finale = finale.arg(media, FiguraAccessibile::Mostrata(I(f, "imgPunteggio(1)")));
+        QVERIFY(media.toInt() < 100);
+    }
+    QCOMPARE(p.detto.mid(p.detto.size() - 2),
+             QStringList({finale, QStringLiteral("[Fine del gioco!\r\n Vuoi iniziare un nuovo gioco?]")}));
+    // Said in a row, the last number and the end: a reader that comes to the first one late
+    // still finds its own words there.
+    QVERIFY(p.mostrate.size() >= 2);
+    for (std::size_t k = p.mostrate.size() - 2; k < p.mostrate.size(); ++k)
+        QCOMPARE(p.mostrate[k].first->text(QAccessible::Name), p.mostrate[k].second);
 }
 
 void TestAccessibilita::dialoghi_nomi()

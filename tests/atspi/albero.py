@@ -85,7 +85,8 @@ for atteso in [('push button', 'Nuovo Numero'), ('text', 'Risposta'), ('check bo
                ('push button', 'Esci'), ('push button', 'Informazioni'), ('push button', 'Nuovo gioco'),
                ('label', 'Risposte date'), ('image', 'Faccina che ride'), ('image', 'Maestro contento'),
                ('label', 'Messaggio'), ('label', 'Intestazione del punteggio, giocatore 1: Punteggio'),
-               ('label', 'Numero a caso del professore: 100'), ('filler', 'Tavolo di gioco')]:
+               ('label', 'Numero a caso del professore: 100'), ('filler', 'Tavolo di gioco'),
+               ('status bar', 'Risposte rimaste: 20'), ('notification', 'Avvisi del gioco')]:
     # Qt names the image role "graphic".
     richiedi(atteso in coppie or (atteso[0] == 'image' and ('graphic', atteso[1]) in coppie),
              'the game window has no %s "%s"' % atteso)
@@ -149,10 +150,15 @@ richiedi(len(messaggio) == 1, 'no message area')
 if messaggio:
     percorso = messaggio[0]['percorso']
     inseriti = [d for t, d, p in cambi if p == percorso and t == 'insert']
-    richiedi('I' in inseriti, 'no letter-by-letter insertion heard from the message area: %s' % cambi[:5])
-    richiedi(any('scrivi il numero e premi il tasto invio' in d for d in inseriti),
-             'the end of the announcement was not heard')
+    # Typed out letter by letter on the screen, told whole once it stands.
+    richiedi('I' not in inseriti, 'the announcement was told letter by letter: %s' % inseriti[:5])
+    richiedi(any(d.startswith('Il numero da indovinare') and d.endswith('scrivi il numero e premi il tasto invio')
+                 for d in inseriti), 'the whole announcement was not heard: %s' % inseriti)
     richiedi(messaggio[0]['nome'].startswith('Il numero da indovinare'), 'message area reads "%s"' % messaggio[0]['nome'])
+    # What a screen reader speaks: the notification, named by the whole message.
+    avviso = [n for n in albero(gioco['dest'], gioco['percorso']) if n['ruolo'] == 'notification']
+    richiedi(any(n['nome'].startswith('Il numero da indovinare è compreso tra 0 e 10.') for n in avviso),
+             'the notification says %s' % [n['nome'] for n in avviso])
     print('message area: %d text changes heard, now "%s"' % (len(inseriti), messaggio[0]['nome'].replace('\n', ' ')))
 
 if guasti:
