@@ -128,11 +128,13 @@ Compito frmCercanum::VerificaRisposta(Intero a)
         ChiudiNumero(r, Testi::Esatto + QString::number(r.numero) + s2);
     } else {
         lblMessaggio->ImpostaTesto(r.esito == Esito::TroppoGrande ? Testi::TroppoGrande : Testi::TroppoPiccolo);
-        emit MessaggioCompleto(Momento::Verdetto);
         txtInput->clear();
         txtInput->setFocus();
         riscontro->MostraSmile(r.numero);
         co_await pista->AppendBall(r.numero, a, partita.NumSegreto());
+        // Told once the ball has stopped: Enter during its roll is not taken, so a child who
+        // answers at once after hearing the verdict is heard.
+        emit MessaggioCompleto(Momento::Verdetto);
         if (!r.perso)
             co_return;
 
