@@ -14,18 +14,6 @@ numeri="${4:-}"
 guida="$(dirname "$0")/guida.sh"
 readonly LIMITE_MS=100
 
-# A network namespace of our own keeps the lock private where no runtime directory is used.
-if [[ -z "${CERCANUM_SPAZIO_PRIVATO:-}" ]]; then
-    export CERCANUM_SPAZIO_PRIVATO=1
-    for opzione in -n -rn; do
-        if unshare "$opzione" true 2> /dev/null; then
-            exec unshare "$opzione" bash "$0" "$@"
-        fi
-    done
-    echo "SKIP: no private network namespace (unshare -n and unshare -rn refused)"
-    exit 77
-fi
-
 # shellcheck source=guida.sh
 source "$guida"
 rm -rf "$catture"
