@@ -18,6 +18,7 @@
 #include "pistapalline.h"
 #include "pulsante.h"
 #include "riscontro.h"
+#include "schermointero.h"
 #include "suoni.h"
 #include "tabellone.h"
 #include "tavolozza.h"
@@ -46,7 +47,7 @@ QString DaStd(const std::string &s)
 
 frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , servizi(s)
 {
     setObjectName(QStringLiteral("frmCercanum"));
@@ -188,8 +189,10 @@ Compito frmCercanum::Form_Load()
     pista->CaricaBall();
     DisegnaForm();
 
-    if (QScreen *schermo = screen())
-        move(schermo->availableGeometry().center() - rect().center());
+    if (schermoInteroAllAvvio)
+        AlternaSchermoIntero();
+    else if (QScreen *schermoFisico = screen())
+        move(schermoFisico->availableGeometry().center() - rect().center());
     show();
     repaint();
 
@@ -314,6 +317,31 @@ Compito frmCercanum::Lampeggia(QWidget *bersaglio)
 {
     const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Tutto);
     co_await riscontro->Lampeggia(bersaglio);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Full screen
+
+void frmCercanum::AlternaSchermoIntero()
+{
+    if (!schermo)
+        schermo = std::make_unique<SchermoIntero>(this, imgsfondo->Figura());
+    if (schermo->Attivo())
+        schermo->Esci();
+    else
+        schermo->Entra();
+}
+
+void frmCercanum::changeEvent(QEvent *evento)
+{
+    QWidget::changeEvent(evento);
+    // The maximise button and a double tap on the title: the way in that needs no keyboard.
+    if (evento->type() == QEvent::WindowStateChange && isWindow()
+        && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        setWindowState(Qt::WindowNoState);
+        if (!schermo || !schermo->Attivo())
+            AlternaSchermoIntero();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
