@@ -204,9 +204,9 @@ Compito frmCercanum::Form_Load()
     if (!conAudio)
         chkNoSound->setEnabled(false);
 
-    servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
+    servizi.dialoghi.MostraInformazioni(PadreDialoghi(), modulo.AvvioInCorso);
     modulo.AvvioInCorso = false;
-    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(PadreDialoghi(), modulo.NomeGiocatore);
     imgTitolo->hide();
     VerificaNumeroGiocatori();
     co_await Lampeggia(cmdNew);
@@ -253,7 +253,7 @@ Compito frmCercanum::cmdNuovoGioco_Click()
     tabellone->ScaricaLabel();
     if (modulo.NumGiocatori == 2) // the players of the game being left
         tabellone->ScaricaLabel1();
-    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(PadreDialoghi(), modulo.NomeGiocatore);
     VerificaNumeroGiocatori();
     cmdNew->show();
     co_await Lampeggia(cmdNew);
@@ -272,7 +272,7 @@ Compito frmCercanum::VerificaFineGioco()
     cmdNew->hide();
     txtInput->clear();
     txtInput->setEnabled(false);
-    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(this, Testi::FineDelGioco, Testi::Titolo,
+    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(PadreDialoghi(), Testi::FineDelGioco, Testi::Titolo,
                                                               Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
     if (scelta != Messaggi::Risposta::Si) {
         servizi.terminazione.TerminaSubito();
@@ -299,7 +299,7 @@ void frmCercanum::closeEvent(QCloseEvent *evento)
 
 void frmCercanum::cmdInfo_Click()
 {
-    servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
+    servizi.dialoghi.MostraInformazioni(PadreDialoghi(), modulo.AvvioInCorso);
     if (cmdNew->isVisible())
         cmdNew->setFocus();
     else if (txtInput->isVisible())
@@ -330,6 +330,16 @@ void frmCercanum::AlternaSchermoIntero()
         schermo->Esci();
     else
         schermo->Entra();
+}
+
+// Opened from the window inside the full screen they would be drawn into its scene, where their
+// modal loop blocks the very screen that shows them; opened from the screen they stay windows,
+// over it and centred on it.
+QWidget *frmCercanum::PadreDialoghi()
+{
+    if (schermo && schermo->Attivo())
+        return schermo.get();
+    return this;
 }
 
 void frmCercanum::changeEvent(QEvent *evento)

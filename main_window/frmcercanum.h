@@ -97,6 +97,7 @@ private:
     Compito VerificaFineGioco();
 
     Compito Lampeggia(QWidget *bersaglio);
+    QWidget *PadreDialoghi();
     void DisegnaForm();
 
     Servizi servizi;

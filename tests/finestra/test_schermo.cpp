@@ -49,6 +49,7 @@ private slots:
     void tastierino_comeLaTastiera();
     void tastierino_trattenutoDuranteL_annuncio();
     void figure_doppieQuandoIngrandite();
+    void dialoghi_sopraLoSchermo();
 };
 
 void TestSchermo::scala_disposizioneEClic_data()
@@ -225,6 +226,24 @@ void TestSchermo::figure_doppieQuandoIngrandite()
     doppia.setDevicePixelRatio(1.0); // compared as the pixels on the screen
     QCOMPARE(disegna(2.0), doppia);
     QCOMPARE(disegna(1.0), figura->Figura().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+void TestSchermo::dialoghi_sopraLoSchermo()
+{
+    // Opened from the window inside the scene, a modal dialog would block the screen showing it.
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    SchermoIntero &s = Entra(f);
+    QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Visto(s, QPointF(424 + 18, 329 + 18))); // cmdInfo
+    QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Visto(s, QPointF(464 + 20, 329 + 18))); // cmdNuovoGioco
+    NuovoNumero(b, 3);
+    b.messaggi.risposte = {Messaggi::Risposta::Si};
+    Rispondi(f, QStringLiteral("11")); // out of the range: the error box
+    QCOMPARE(b.dialoghi.padri, (std::vector<QWidget *>{&f, &f, &s, &s}));
+    QCOMPARE(b.messaggi.padri, std::vector<QWidget *>{&s});
+    QTest::keyClick(f.focusWidget(), Qt::Key_F11);
+    QTest::mouseClick(P(f, QStringLiteral("cmdInfo")), Qt::LeftButton);
+    QCOMPARE(b.dialoghi.padri.back(), &f);
 }
 
 QTEST_MAIN(TestSchermo)
