@@ -29,6 +29,8 @@ SchermoIntero::SchermoIntero(QWidget *g, const QPixmap &t)
     // Only what changed is painted again, as in the window: a gliding ball repaints its own path.
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     setOptimizationFlag(QGraphicsView::DontSavePainterState);
+    // The paper around the window is the same at every frame: drawn once, at this size.
+    setCacheMode(QGraphicsView::CacheBackground);
     setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setScene(&scena);
     // A tap on the pad or on the paper must leave the focus in the game.
