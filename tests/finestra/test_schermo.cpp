@@ -50,6 +50,7 @@ private slots:
     void tastierino_trattenutoDuranteL_annuncio();
     void figure_doppieQuandoIngrandite();
     void dialoghi_sopraLoSchermo();
+    void entrate_senzaTastiera();
 };
 
 void TestSchermo::scala_disposizioneEClic_data()
@@ -244,6 +245,36 @@ void TestSchermo::dialoghi_sopraLoSchermo()
     QTest::keyClick(f.focusWidget(), Qt::Key_F11);
     QTest::mouseClick(P(f, QStringLiteral("cmdInfo")), Qt::LeftButton);
     QCOMPARE(b.dialoghi.padri.back(), &f);
+}
+
+void TestSchermo::entrate_senzaTastiera()
+{
+    {
+        // A touch screen at start-up: the game opens on the whole screen, its dialogs over it.
+        Banco b;
+        b.Finestra().ApriASchermoIntero();
+        frmCercanum &f = b.Avvia();
+        QVERIFY(f.Schermo() && f.Schermo()->Attivo());
+        QVERIFY(f.isVisible());
+        QCOMPARE(b.dialoghi.padri, (std::vector<QWidget *>{f.Schermo(), f.Schermo()}));
+        QCOMPARE(f.focusWidget(), P(f, QStringLiteral("cmdNew")));
+        // Esc keeps its meaning.
+        QTest::keyClick(f.focusWidget(), Qt::Key_Escape);
+        QCOMPARE(b.terminazione.richieste, 1);
+    }
+    {
+        // The window manager's maximise request enters it; its leaving full screen gives the
+        // window back, neither maximised nor full screen.
+        Banco b;
+        frmCercanum &f = b.Avvia();
+        f.setWindowState(Qt::WindowMaximized);
+        QVERIFY(f.Schermo() && f.Schermo()->Attivo());
+        f.Schermo()->setWindowState(Qt::WindowNoState);
+        QVERIFY(!f.Schermo()->Attivo());
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.windowState(), Qt::WindowNoState);
+        QCOMPARE(f.size(), QSize(564, 370));
+    }
 }
 
 QTEST_MAIN(TestSchermo)
