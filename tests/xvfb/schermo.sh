@@ -31,6 +31,17 @@ pids=()
 pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
 trap pulisci EXIT
 ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
+# The visible game window of size "WxH", within SECONDS.
+attendi_misura() {
+    local fine=$((SECONDS + ${2:-10})) w
+    while true; do
+        for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
+            [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == "$1" ]] && echo "$w" && return 0
+        done
+        ((SECONDS < fine)) || return 1
+        sleep 0.1
+    done
+}
 ok() { echo "ok: $*"; }
 
 readonly LARGO=1920 ALTO=1080
@@ -53,15 +64,7 @@ attendi_cattura "$catture/01-finestra.png" 5 pulsante_nuovo || ko "'Nuovo Numero
 
 # --- full screen ---------------------------------------------------------------------------
 tasto_qui F11
-fine=$((SECONDS + 10))
-schermo=""
-while [[ -z "$schermo" ]] && ((SECONDS < fine)); do
-    for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
-        [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == "${LARGO}x${ALTO}" ]] && schermo="$w"
-    done
-    sleep 0.1
-done
-[[ -n "$schermo" ]] || ko "F11 did not cover the screen"
+schermo=$(attendi_misura "${LARGO}x${ALTO}") || ko "F11 did not cover the screen"
 ok "F11: a ${LARGO}x${ALTO} window"
 
 # The window's point (x, y) as seen enlarged, and a rectangle "X Y W H" of it; the pad's key at
@@ -109,18 +112,8 @@ ok "pad '0' and 'Invio': the first ball stopped at its enlarged place, too small
 
 # --- and back ------------------------------------------------------------------------------
 tasto_qui F11
-finestra=""
-fine=$((SECONDS + 10))
-while [[ -z "$finestra" ]] && ((SECONDS < fine)); do
-    for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
-        [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == 564x370 ]] && finestra="$w"
-    done
-    sleep 0.1
-done
-[[ -n "$finestra" ]] || ko "F11 did not give back the 564x370 window"
-xdotool search --onlyvisible --name '^Cercanum$' | while read -r w; do
-    [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" != "${LARGO}x${ALTO}" ]] || ko "the full screen stayed"
-done
+finestra=$(attendi_misura 564x370) || ko "F11 did not give back the 564x370 window"
+attendi_misura "${LARGO}x${ALTO}" 0 > /dev/null && ko "the full screen stayed"
 ORIGINE="$(geometria "$finestra" | awk '{print $1, $2}')"
 attendi_cattura "$catture/05-finestra.png" 5 pallina_ferma 0 || ko "the ball is not at its place in the window"
 ok "F11 again: the 564x370 window, the ball at its own place"
