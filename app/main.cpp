@@ -15,9 +15,11 @@
 #include "uscitaaudiosdl.h"
 
 #include <QApplication>
+#include <QInputDevice>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
 #include <thread>
 
 int main(int argc, char *argv[])
@@ -53,6 +55,12 @@ int main(int argc, char *argv[])
     TerminazioneReale terminazione(suoni);
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     Accessibilita::Prepara(&finestra);
+    // A classroom's touch screen often has no keyboard: there the game opens on the whole screen,
+    // with its number pad.
+    const QList<const QInputDevice *> dispositivi = QInputDevice::devices();
+    if (std::any_of(dispositivi.begin(), dispositivi.end(),
+                    [](const QInputDevice *d) { return d->type() == QInputDevice::DeviceType::TouchScreen; }))
+        finestra.ApriASchermoIntero();
     finestra.Form_Load();
     // What start-up built and dropped (the font configuration's parse above all) goes back too.
     RestituisciMemoria();

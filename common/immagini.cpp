@@ -6,21 +6,60 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QResource>
 
 #include <cstring>
 
+namespace {
+
+// The name each picture was loaded under, by the pixmap's key (copies share it), so that its
+// double-density version can be found when the picture is drawn enlarged.
+QHash<qint64, QString> &NomiCaricati()
+{
+    static QHash<qint64, QString> nomi;
+    return nomi;
+}
+
+QString NomeDoppio(const QString &nome)
+{
+    return QStringLiteral(":/images/%1@2x.png").arg(QFileInfo(nome).completeBaseName());
+}
+
+} // namespace
+
 QPixmap Immagini::Carica(const QString &nome)
 {
     if (qApp && qApp->devicePixelRatio() > 1.0) {
-        const QString doppia = QStringLiteral(":/images/%1@2x.png").arg(QFileInfo(nome).completeBaseName());
-        QPixmap grande(doppia);
+        QPixmap grande(NomeDoppio(nome));
         if (!grande.isNull()) {
             grande.setDevicePixelRatio(2.0);
             return grande;
         }
     }
-    return QPixmap::fromImage(LeggiGrezza(QStringLiteral(":/images/%1.grezza").arg(nome)));
+    QPixmap figura = QPixmap::fromImage(LeggiGrezza(QStringLiteral(":/images/%1.grezza").arg(nome)));
+    if (!figura.isNull())
+        NomiCaricati().insert(figura.cacheKey(), nome);
+    return figura;
+}
+
+QPixmap Immagini::PerScala(const QPixmap &figura, qreal scala)
+{
+    if (scala <= 1.0 || figura.devicePixelRatio() > 1.0)
+        return figura;
+    static QHash<qint64, QPixmap> doppie; // each loaded once, the first time it is drawn enlarged
+    const qint64 chiave = figura.cacheKey();
+    const auto trovata = doppie.constFind(chiave);
+    if (trovata != doppie.constEnd())
+        return *trovata;
+    const QString nome = NomiCaricati().value(chiave);
+    QPixmap grande = nome.isEmpty() ? QPixmap() : QPixmap(NomeDoppio(nome));
+    if (grande.isNull())
+        grande = figura;
+    else
+        grande.setDevicePixelRatio(2.0);
+    doppie.insert(chiave, grande);
+    return grande;
 }
 
 QPixmap Immagini::Carica(const Figura &figura)

@@ -17,6 +17,9 @@ class Immagini
 public:
     static QPixmap Carica(const QString &nome);
     static QPixmap Carica(const Figura &figura);
+    // The picture to draw through a painter that enlarges by `scala`: its double-density
+    // version when it has one and the enlargement calls for it, otherwise the picture itself.
+    static QPixmap PerScala(const QPixmap &figura, qreal scala);
 
     // The raw picture of a resource, sharing the resource's own bytes; a null image when it is
     // missing or malformed. `punto` receives the hot spot (-1, -1 for a picture).

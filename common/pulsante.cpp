@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pulsante.h"
 
+#include "immagini.h"
 #include "tavolozza.h"
 
 #include <QPainter>
@@ -62,7 +63,8 @@ void Pulsante::paintEvent(QPaintEvent *)
     const int altezzaTesto = text().isEmpty() ? 0 : fm.height();
     const int alto = (height() - lato.height() - altezzaTesto) / 2;
     if (!figura.isNull())
-        p.drawPixmap((width() - lato.width()) / 2 + spinta, std::max(alto, 1) + spinta, figura);
+        p.drawPixmap((width() - lato.width()) / 2 + spinta, std::max(alto, 1) + spinta,
+                     Immagini::PerScala(figura, p.deviceTransform().m11()));
     if (!text().isEmpty()) {
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         // Under the picture when there is one, otherwise in the middle.

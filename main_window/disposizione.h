@@ -42,7 +42,20 @@ inline constexpr Carattere Palla{7.5, false}; // "100" must fit the 18-pixel cap
 inline constexpr Carattere Cella{8.25, false};
 inline constexpr Carattere CellaPunteggio{8.25, true};
 inline constexpr Carattere Punti{9, true};
+inline constexpr Carattere Tasto{12, true}; // the number pad of the full screen
 } // namespace Font
+
+// The number pad shown beside the window in full screen, in the window's pixels: it is enlarged
+// with it. A key is 12 mm at 96 dpi before any enlargement, the least a finger can be sure of.
+namespace Tastierino {
+inline constexpr int Lato = 48;
+inline constexpr int Spazio = 6;
+inline constexpr int Colonne = 3;
+inline constexpr int Righe = 4;
+inline constexpr int Larghezza = Colonne * Lato + (Colonne + 1) * Spazio;
+inline constexpr int Altezza = Righe * Lato + (Righe + 1) * Spazio;
+inline constexpr int Distacco = 12; // between the window and the pad
+} // namespace Tastierino
 
 // Windowed controls.
 inline constexpr Rett cmdNew{203, 98, 134, 43};

@@ -18,6 +18,7 @@
 #include "pistapalline.h"
 #include "pulsante.h"
 #include "riscontro.h"
+#include "schermointero.h"
 #include "suoni.h"
 #include "tabellone.h"
 #include "tavolozza.h"
@@ -46,7 +47,7 @@ QString DaStd(const std::string &s)
 
 frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , servizi(s)
 {
     setObjectName(QStringLiteral("frmCercanum"));
@@ -188,8 +189,10 @@ Compito frmCercanum::Form_Load()
     pista->CaricaBall();
     DisegnaForm();
 
-    if (QScreen *schermo = screen())
-        move(schermo->availableGeometry().center() - rect().center());
+    if (schermoInteroAllAvvio)
+        AlternaSchermoIntero();
+    else if (QScreen *schermoFisico = screen())
+        move(schermoFisico->availableGeometry().center() - rect().center());
     show();
     repaint();
 
@@ -201,9 +204,9 @@ Compito frmCercanum::Form_Load()
     if (!conAudio)
         chkNoSound->setEnabled(false);
 
-    servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
+    servizi.dialoghi.MostraInformazioni(PadreDialoghi(), modulo.AvvioInCorso);
     modulo.AvvioInCorso = false;
-    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(PadreDialoghi(), modulo.NomeGiocatore);
     imgTitolo->hide();
     VerificaNumeroGiocatori();
     co_await Lampeggia(cmdNew);
@@ -250,7 +253,7 @@ Compito frmCercanum::cmdNuovoGioco_Click()
     tabellone->ScaricaLabel();
     if (modulo.NumGiocatori == 2) // the players of the game being left
         tabellone->ScaricaLabel1();
-    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(this, modulo.NomeGiocatore);
+    static_cast<Giocatori &>(modulo) = servizi.dialoghi.MostraPresentazione(PadreDialoghi(), modulo.NomeGiocatore);
     VerificaNumeroGiocatori();
     cmdNew->show();
     co_await Lampeggia(cmdNew);
@@ -269,7 +272,7 @@ Compito frmCercanum::VerificaFineGioco()
     cmdNew->hide();
     txtInput->clear();
     txtInput->setEnabled(false);
-    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(this, Testi::FineDelGioco, Testi::Titolo,
+    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(PadreDialoghi(), Testi::FineDelGioco, Testi::Titolo,
                                                               Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
     if (scelta != Messaggi::Risposta::Si) {
         servizi.terminazione.TerminaSubito();
@@ -296,7 +299,7 @@ void frmCercanum::closeEvent(QCloseEvent *evento)
 
 void frmCercanum::cmdInfo_Click()
 {
-    servizi.dialoghi.MostraInformazioni(this, modulo.AvvioInCorso);
+    servizi.dialoghi.MostraInformazioni(PadreDialoghi(), modulo.AvvioInCorso);
     if (cmdNew->isVisible())
         cmdNew->setFocus();
     else if (txtInput->isVisible())
@@ -314,6 +317,41 @@ Compito frmCercanum::Lampeggia(QWidget *bersaglio)
 {
     const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Tutto);
     co_await riscontro->Lampeggia(bersaglio);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Full screen
+
+void frmCercanum::AlternaSchermoIntero()
+{
+    if (!schermo)
+        schermo = std::make_unique<SchermoIntero>(this, imgsfondo->Figura());
+    if (schermo->Attivo())
+        schermo->Esci();
+    else
+        schermo->Entra();
+}
+
+// Opened from the window inside the full screen they would be drawn into its scene, where their
+// modal loop blocks the very screen that shows them; opened from the screen they stay windows,
+// over it and centred on it.
+QWidget *frmCercanum::PadreDialoghi()
+{
+    if (schermo && schermo->Attivo())
+        return schermo.get();
+    return this;
+}
+
+void frmCercanum::changeEvent(QEvent *evento)
+{
+    QWidget::changeEvent(evento);
+    // The maximise button and a double tap on the title: the way in that needs no keyboard.
+    if (evento->type() == QEvent::WindowStateChange && isWindow()
+        && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        setWindowState(Qt::WindowNoState);
+        if (!schermo || !schermo->Attivo())
+            AlternaSchermoIntero();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

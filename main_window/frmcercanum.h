@@ -19,6 +19,7 @@ class Pulsante;
 class QCheckBox;
 class QLineEdit;
 class Riscontro;
+class SchermoIntero;
 class Tabellone;
 
 // The window in which the game is played, from start-up to the end of the program: its play
@@ -42,6 +43,13 @@ public:
     // Input that comes now waits: for a step to end, or for its turn after one.
     bool InputTrattenuto() const;
 
+    // Full screen, enlarged with the number pad beside it; F11 and the window manager's
+    // maximise or full-screen request enter it. Asked before start-up, the window opens in it.
+    void AlternaSchermoIntero();
+    void ApriASchermoIntero() { schermoInteroAllAvvio = true; }
+    // Null until full screen is first entered.
+    SchermoIntero *Schermo() const { return schermo.get(); }
+
     // The moments of the message area that whoever reads the window aloud needs: the range being
     // typed out (its letters are not a message yet) and each whole message as it stands.
     enum class Momento {
@@ -60,6 +68,7 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
+    void changeEvent(QEvent *evento) override;
 
 private:
     void CreaControlli();
@@ -88,6 +97,7 @@ private:
     Compito VerificaFineGioco();
 
     Compito Lampeggia(QWidget *bersaglio);
+    QWidget *PadreDialoghi();
     void DisegnaForm();
 
     Servizi servizi;
@@ -118,4 +128,8 @@ private:
     std::unique_ptr<Tabellone> tabellone;
     Riscontro *riscontro = nullptr; // owned by the window as its QObject child
     CodaInput *codaInput = nullptr; // likewise
+
+    bool schermoInteroAllAvvio = false;
+    // Last, so it gives the window back before anything of the window goes.
+    std::unique_ptr<SchermoIntero> schermo;
 };

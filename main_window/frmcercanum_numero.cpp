@@ -85,7 +85,7 @@ Compito frmCercanum::AnnunciaNumero(Intero n)
 
 void frmCercanum::MostraErrore()
 {
-    servizi.messaggi.Mostra(this, Testi::Errore + QString::number(partita.NumMax()), Testi::TitoloErrore,
+    servizi.messaggi.Mostra(PadreDialoghi(), Testi::Errore + QString::number(partita.NumMax()), Testi::TitoloErrore,
                             Messaggi::Icona::Stop, Messaggi::Pulsanti::Ok);
     txtInput->clear();
     txtInput->setFocus();
@@ -139,8 +139,8 @@ Compito frmCercanum::VerificaRisposta(Intero a)
             co_return;
 
         riscontro->MostraSmile(Faccia::Perso);
-        servizi.messaggi.Mostra(this, Testi::NumeroEra + QString::number(partita.NumSegreto()), Testi::TermineGioco,
-                                Messaggi::Icona::Esclamazione, Messaggi::Pulsanti::Ok);
+        servizi.messaggi.Mostra(PadreDialoghi(), Testi::NumeroEra + QString::number(partita.NumSegreto()),
+                                Testi::TermineGioco, Messaggi::Icona::Esclamazione, Messaggi::Pulsanti::Ok);
         riscontro->MostraSmile(Faccia::Nessuna);
         cmdNew->show();
         cmdNew->setFocus();

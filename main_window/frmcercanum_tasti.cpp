@@ -60,11 +60,15 @@ void frmCercanum::keyPressEvent(QKeyEvent *evento)
 }
 
 // The cancel and default buttons: Esc presses cmdChiudi at any moment, Enter presses cmdNew
-// while it is shown (and only then reaches the window's own handler).
+// while it is shown (and only then reaches the window's own handler); F11 switches full screen.
 bool frmCercanum::TastoComando(const QKeyEvent *evento)
 {
     if (evento->key() == Qt::Key_Escape) {
         cmdChiudi->click();
+        return true;
+    }
+    if (evento->key() == Qt::Key_F11) {
+        AlternaSchermoIntero();
         return true;
     }
     const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;

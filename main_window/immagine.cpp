@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "immagine.h"
 
+#include "immagini.h"
+
 #include <QPainter>
 
 Immagine::Immagine(QWidget *parent)
@@ -20,5 +22,5 @@ void Immagine::paintEvent(QPaintEvent *)
     if (figura.isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, figura);
+    p.drawPixmap(0, 0, Immagini::PerScala(figura, p.deviceTransform().m11()));
 }

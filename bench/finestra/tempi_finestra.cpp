@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Times the paced steps of the game window with the real clock: the announcement of a
-// number and the roll of the first and of the last ball. Run offscreen or on a display:
+// number and the roll of the first and of the last ball; and how long the full screen takes to
+// paint the whole enlarged window at 1920x1080. Run offscreen or on a display:
 //   QT_QPA_PLATFORM=offscreen build/bench/finestra/bench_finestra
 #include "banco.h"
 #include "orologioreale.h"
+#include "schermointero.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,5 +81,24 @@ int main(int argc, char *argv[])
     std::printf("announcement of a number:       median %.0f ms\n", Mediana(annuncio));
     std::printf("first answer (ball rolls 469 px): median %.0f ms\n", Mediana(primaPallina));
     std::printf("20th answer (ball rolls 33 px):   median %.0f ms\n", Mediana(ultimaPallina));
+
+    // The whole screen painted again, window, pad and paper, in the middle of a number.
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    b.caso.valori = {PerSegreto(10, 10)};
+    f.findChild<QPushButton *>(QStringLiteral("cmdNew"))->click();
+    QTest::keyClick(f.focusWidget(), Qt::Key_F11);
+    SchermoIntero *s = f.Schermo();
+    s->resize(1920, 1080);
+    QCoreApplication::processEvents();
+    std::vector<double> ridisegni;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer t;
+        t.start();
+        s->viewport()->repaint();
+        ridisegni.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::printf("full screen 1920x1080, whole repaint: median %.2f ms, longest %.2f ms\n", Mediana(ridisegni),
+                *std::max_element(ridisegni.begin(), ridisegni.end()));
     return 0;
 }

@@ -7,6 +7,8 @@
 //   DISPLAY=:71 XDG_RUNTIME_DIR="$(mktemp -d)" unshare -n build/bench/osservatore/bench_osservatore build/app/cercanum
 //       build/bench/osservatore/bench_nudo [games [build/bench/osservatore/bench_nudo_testo]]
 //       (one line)
+// or, on a larger screen, the glide in full screen:
+//   .../bench_osservatore build/app/cercanum --schermo-intero
 // SDL_AUDIODRIVER defaults to "dummy" for the game, so an audio device exists to keep quiet.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -87,15 +89,19 @@ struct Cambio
 class Osservatore
 {
 public:
-    Osservatore(Display *d, Window w)
+    // In full screen the window is drawn enlarged by `f` from (x0, y0): the zones are watched there.
+    Osservatore(Display *d, Window w, double f = 1, int x0 = 0, int y0 = 0)
         : schermo(d)
         , finestra(w)
     {
+        for (int i = 0; i < NumZone; ++i)
+            zone[i] = {Zone[i].nome, x0 + int(Zone[i].x * f), y0 + int(Zone[i].y * f), int(Zone[i].l * f),
+                       int(Zone[i].a * f)};
         for (int i = 0; i < NumZone; ++i) {
             XShmSegmentInfo &s = segmenti[i];
             immagini[i] = XShmCreateImage(schermo, DefaultVisual(schermo, DefaultScreen(schermo)),
                                           DefaultDepth(schermo, DefaultScreen(schermo)), ZPixmap, nullptr, &s,
-                                          Zone[i].l, Zone[i].a);
+                                          zone[i].l, zone[i].a);
             s.shmid = shmget(IPC_PRIVATE, immagini[i]->bytes_per_line * immagini[i]->height, IPC_CREAT | 0600);
             s.shmaddr = immagini[i]->data = static_cast<char *>(shmat(s.shmid, nullptr, 0));
             s.readOnly = False;
@@ -151,7 +157,7 @@ private:
         std::uint64_t ultime[NumZone] = {};
         while (attivo) {
             for (int i = 0; i < NumZone; ++i) {
-                if (!XShmGetImage(schermo, finestra, immagini[i], Zone[i].x, Zone[i].y, AllPlanes))
+                if (!XShmGetImage(schermo, finestra, immagini[i], zone[i].x, zone[i].y, AllPlanes))
                     continue;
                 const std::uint64_t h = Impronta(i);
                 if (h != ultime[i]) {
@@ -166,6 +172,7 @@ private:
 
     Display *schermo;
     Window finestra;
+    Zona zone[NumZone];
     XImage *immagini[NumZone] = {};
     XShmSegmentInfo segmenti[NumZone] = {};
     std::thread filo;
@@ -376,6 +383,56 @@ void Avvio(Display *d, const std::vector<const char *> &programmi, int volte)
     }
 }
 
+// The glide in full screen: F11, then a click on the enlarged "Nuovo Numero" and three answers of
+// 0 tapped on the number pad, each glide watched at the enlarged wire.
+int SchermoIntero(Display *d, const char *gioco)
+{
+    const pid_t p = Lancia(gioco);
+    Orologio::time_point mappata;
+    if (!AttendiMappa(d, p, mappata))
+        return 1;
+    std::this_thread::sleep_for(1500ms);
+    Xdotool("key Escape");
+    std::this_thread::sleep_for(700ms);
+    Xdotool("key Return");
+    std::this_thread::sleep_for(2500ms);
+    Xdotool("key F11");
+    const Window w = AttendiMappa(d, p, mappata);
+    if (!w)
+        return 1;
+    std::this_thread::sleep_for(500ms);
+    XWindowAttributes a;
+    XGetWindowAttributes(d, w, &a);
+    // The game's arithmetic: the window and the pad beside it (744 x 370 together), centred.
+    const double f = std::min(a.width / 744.0, a.height / 370.0);
+    const int x0 = int((a.width - 744 * f) / 2), y0 = int((a.height - 370 * f) / 2);
+    FinestraGioco = w;
+    auto visto = [&](int x, int y) { return Clic(x0 + int(x * f), y0 + int(y * f)); };
+    Osservatore o(d, w, f, x0, y0);
+    o.Avvia();
+    Xdotool(visto(CmdNewX, CmdNewY));
+    std::this_thread::sleep_for(5s);
+    std::vector<double> durate, buchi;
+    for (int risposta = 0; risposta < 3; ++risposta) {
+        const auto t0 = Orologio::now();
+        Xdotool(visto(564 + 12 + 6 + 54 + 24, 74 + 6 + 3 * 54 + 24) + " " // "0"
+                + visto(564 + 12 + 6 + 108 + 24, 74 + 6 + 3 * 54 + 24));  // "Invio"
+        std::this_thread::sleep_for(1500ms);
+        const auto c = o.Cambi(3, t0, Orologio::now());
+        if (c.size() < 2)
+            continue;
+        durate.push_back(Ms(c.back().t - c.front().t));
+        const auto g = Intervalli(c);
+        buchi.push_back(*std::max_element(g.begin(), g.end()));
+    }
+    o.Ferma();
+    std::printf("full screen %dx%d (x%.3f): glides (469, 446, 423 px of the window): %s; longest gap between "
+                "painted frames: %s\n",
+                a.width, a.height, f, Elenco(durate).c_str(), Elenco(buchi).c_str());
+    Chiudi(p);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -394,6 +451,11 @@ int main(int argc, char *argv[])
     }
     XSetErrorHandler(IgnoraErrori);
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
+    if (std::strcmp(argv[2], "--schermo-intero") == 0) {
+        const int r = SchermoIntero(d, gioco);
+        XCloseDisplay(d);
+        return r;
+    }
     std::vector<const char *> programmi{gioco, argv[2]};
     if (argc > 4)
         programmi.push_back(argv[4]);

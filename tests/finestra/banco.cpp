@@ -5,8 +5,9 @@
 
 #include <QCoreApplication>
 
-Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *, const Partita::Nomi &nomi)
+Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi)
 {
+    padri.push_back(padre);
     diario->append(QStringLiteral("presentazione"));
     nomiRicevuti.push_back(nomi);
     if (durante)
@@ -21,8 +22,9 @@ Giocatori Banco::Dialoghi::MostraPresentazione(QWidget *, const Partita::Nomi &n
     return g;
 }
 
-void Banco::Dialoghi::MostraInformazioni(QWidget *, bool avvio)
+void Banco::Dialoghi::MostraInformazioni(QWidget *padre, bool avvio)
 {
+    padri.push_back(padre);
     diario->append(QStringLiteral("informazioni"));
     avvioDuranteInfo.push_back(avvio);
     if (durante)

@@ -62,10 +62,13 @@ struct Banco
     {
         QStringList *diario = nullptr;
         std::vector<Messaggio> mostrati;
+        std::vector<QWidget *> padri;
         std::deque<Risposta> risposte; // Si when empty
         std::function<void()> durante;
-        Risposta Mostra(QWidget *, const QString &testo, const QString &titolo, Icona icona, Pulsanti pulsanti) override
+        Risposta Mostra(QWidget *padre, const QString &testo, const QString &titolo, Icona icona,
+                        Pulsanti pulsanti) override
         {
+            padri.push_back(padre);
             mostrati.push_back({testo, titolo, icona, pulsanti});
             diario->append(QStringLiteral("box:") + titolo);
             if (durante)
@@ -92,6 +95,7 @@ struct Banco
         std::deque<Scelta> scelte; // one player when empty
         std::vector<bool> avvioDuranteInfo;
         std::vector<Partita::Nomi> nomiRicevuti;
+        std::vector<QWidget *> padri;  // what each dialog was opened over
         std::function<void()> durante; // while either dialog is open
         Giocatori MostraPresentazione(QWidget *padre, const Partita::Nomi &nomi) override;
         void MostraInformazioni(QWidget *padre, bool avvio) override;

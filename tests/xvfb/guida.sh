@@ -8,12 +8,12 @@ readonly ROSSO_SCURO=C00000 VERDE_SCURO=008000 BLU=0000FF BIANCO=FFFFFF
 readonly CMDNEW="203 98 134 43" TXTINPUT="210 105 120 29" PENSIERO="350 98 44 53"
 readonly CMDINFO="424 329 37 37"
 
-# Starts Xvfb on a free display and exports DISPLAY; its pid goes to XVFB_PID. The server keeps
-# its screen in a file, read by `cattura`.
+# Starts Xvfb on a free display (1024x768 unless told "WxH") and exports DISPLAY; its pid goes to
+# XVFB_PID. The server keeps its screen in a file, read by `cattura`.
 avvia_xvfb() {
-    local cartella="$1"
+    local cartella="$1" misura="${2:-1024x768}"
     exec {fd_display}> "$cartella/display"
-    Xvfb -displayfd "$fd_display" -screen 0 1024x768x24 -nolisten tcp -noreset -fbdir "$cartella" \
+    Xvfb -displayfd "$fd_display" -screen 0 "${misura}x24" -nolisten tcp -noreset -fbdir "$cartella" \
         > "$cartella/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i

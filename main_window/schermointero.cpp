@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include "schermointero.h"
+
+#include "disposizione.h"
+#include "tastierino.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGraphicsProxyWidget>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace D = Disposizione;
+
+SchermoIntero::SchermoIntero(QWidget *g, const QPixmap &t)
+    : gioco(g)
+    , bandiereGioco(g->windowFlags())
+    , tessera(t)
+{
+    setObjectName(QStringLiteral("schermoIntero"));
+    setWindowTitle(gioco->windowTitle());
+    setWindowIcon(gioco->windowIcon());
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Only what changed is painted again, as in the window: a gliding ball repaints its own path.
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    setOptimizationFlag(QGraphicsView::DontSavePainterState);
+    // The paper around the window is the same at every frame: drawn once, at this size.
+    setCacheMode(QGraphicsView::CacheBackground);
+    setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setScene(&scena);
+    // A tap on the pad or on the paper must leave the focus in the game.
+    scena.setStickyFocus(true);
+
+    tasti = new Tastierino;
+    proxyTasti = scena.addWidget(tasti);
+    connect(tasti, &Tastierino::Premuto, this, &SchermoIntero::Premi);
+}
+
+SchermoIntero::~SchermoIntero()
+{
+    Rilascia();
+}
+
+QRectF SchermoIntero::RettangoloGioco() const
+{
+    return proxyGioco ? proxyGioco->sceneBoundingRect() : QRectF();
+}
+
+QRectF SchermoIntero::RettangoloTastierino() const
+{
+    return proxyTasti->sceneBoundingRect();
+}
+
+void SchermoIntero::Entra()
+{
+    if (Attivo())
+        return;
+    const bool visibile = gioco->isVisible();
+    gioco->hide();
+    proxyGioco = scena.addWidget(gioco, Qt::Widget);
+    if (visibile)
+        gioco->show();
+    if (QScreen *schermo = gioco->screen())
+        setGeometry(schermo->geometry());
+    Disponi();
+    showFullScreen();
+    activateWindow();
+    proxyGioco->setFocus();
+}
+
+void SchermoIntero::Esci()
+{
+    if (!Attivo())
+        return;
+    const bool visibile = gioco->isVisible();
+    const QPoint centro = geometry().center();
+    Rilascia();
+    hide();
+    gioco->hide();
+    gioco->setWindowFlags(bandiereGioco);
+    gioco->move(centro - gioco->rect().center());
+    if (visibile) {
+        gioco->show();
+        gioco->activateWindow();
+    }
+    emit Uscito();
+}
+
+void SchermoIntero::Rilascia()
+{
+    if (!proxyGioco)
+        return;
+    // The proxy would take the window down with it.
+    proxyGioco->setWidget(nullptr);
+    delete proxyGioco;
+    proxyGioco = nullptr;
+}
+
+void SchermoIntero::Disponi()
+{
+    const QSizeF spazio = viewport()->size();
+    scena.setSceneRect(QRectF(QPointF(0, 0), spazio));
+    const qreal larghezza = D::LarghezzaClient + D::Tastierino::Distacco + D::Tastierino::Larghezza;
+    fattore = std::min(spazio.width() / larghezza, spazio.height() / D::AltezzaClient);
+    const QPointF angolo((spazio.width() - larghezza * fattore) / 2,
+                         (spazio.height() - D::AltezzaClient * fattore) / 2);
+    if (proxyGioco) {
+        proxyGioco->setScale(fattore);
+        proxyGioco->setPos(angolo);
+    }
+    proxyTasti->setScale(fattore);
+    proxyTasti->setPos(angolo.x() + (D::LarghezzaClient + D::Tastierino::Distacco) * fattore,
+                       angolo.y() + (D::AltezzaClient - D::Tastierino::Altezza) * fattore / 2);
+    // The paper goes on from the window's corner at the same enlargement, as one sheet.
+    QBrush carta(tessera);
+    carta.setTransform(QTransform::fromTranslate(angolo.x(), angolo.y()).scale(fattore, fattore));
+    setBackgroundBrush(carta);
+}
+
+// The pad's key goes where a keyboard's would: to the control with the focus, through every
+// filter on the way, so it is held, checked and answered as a typed one.
+void SchermoIntero::Premi(int tasto, const QString &testo)
+{
+    QWidget *destinatario = gioco->focusWidget() ? gioco->focusWidget() : gioco;
+    QKeyEvent premuto(QEvent::KeyPress, tasto, Qt::NoModifier, testo);
+    QCoreApplication::sendEvent(destinatario, &premuto);
+    QKeyEvent lasciato(QEvent::KeyRelease, tasto, Qt::NoModifier, testo);
+    QCoreApplication::sendEvent(destinatario, &lasciato);
+}
+
+void SchermoIntero::resizeEvent(QResizeEvent *evento)
+{
+    QGraphicsView::resizeEvent(evento);
+    Disponi();
+}
+
+void SchermoIntero::changeEvent(QEvent *evento)
+{
+    QGraphicsView::changeEvent(evento);
+    // The window manager took it out of full screen: the window comes back at its own size.
+    if (evento->type() == QEvent::WindowStateChange && Attivo() && isVisible()
+        && !(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
+        && (static_cast<QWindowStateChangeEvent *>(evento)->oldState() & Qt::WindowFullScreen))
+        Esci();
+}
+
+void SchermoIntero::closeEvent(QCloseEvent *evento)
+{
+    // The close box ends the game, as the window's own does.
+    evento->ignore();
+    gioco->close();
+}

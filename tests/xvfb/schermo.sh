@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The real program on a 1920x1080 screen, from outside: F11 puts it on the whole screen, a click
+# on the enlarged "Nuovo Numero" starts a number, taps on the number pad answer it, the ball is
+# seen at its enlarged place, and F11 gives back the 564x370 window. No keyboard between the two
+# F11s.
+# schermo.sh PROGRAM CAPTURES_DIR
+set -euo pipefail
+programma="$1"
+catture="$2"
+guida="$(dirname "$0")/guida.sh"
+
+# A private network namespace, as programma.sh explains: the single-copy lock meets no other game.
+if [[ -z "${CERCANUM_SPAZIO_PRIVATO:-}" ]]; then
+    export CERCANUM_SPAZIO_PRIVATO=1
+    for opzione in -n -rn; do
+        if unshare "$opzione" true 2> /dev/null; then
+            exec unshare "$opzione" bash "$0" "$@"
+        fi
+    done
+    echo "SKIP: no private network namespace (unshare -n and unshare -rn refused)"
+    exit 77
+fi
+
+# shellcheck source=guida.sh
+source "$guida"
+rm -rf "$catture"
+mkdir -p "$catture"
+lavoro="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$lavoro"
+pids=()
+pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
+trap pulisci EXIT
+ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
+# The visible game window of size "WxH", within SECONDS.
+attendi_misura() {
+    local fine=$((SECONDS + ${2:-10})) w
+    while true; do
+        for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
+            [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == "$1" ]] && echo "$w" && return 0
+        done
+        ((SECONDS < fine)) || return 1
+        sleep 0.1
+    done
+}
+ok() { echo "ok: $*"; }
+
+readonly LARGO=1920 ALTO=1080
+avvia_xvfb "$lavoro" "${LARGO}x${ALTO}"
+pids+=("$XVFB_PID")
+"$programma" > "$catture/programma.log" 2>&1 &
+pids+=("$!")
+
+principale=$(attendi_finestra '^Cercanum$') || true
+[[ -n "$principale" ]] || ko "the game window did not appear"
+info=$(attendi_finestra '^Informazioni $') || true
+[[ -n "$info" ]] || ko "the information window did not appear"
+tasto "$info" Return
+dialogo=$(attendi_finestra '^Cercanum $' 10) || true
+[[ -n "$dialogo" ]] || ko "the start dialog did not appear"
+tasto "$dialogo" Return
+attendi_chiusura '^Cercanum $' || ko "Enter did not close the start dialog"
+ORIGINE="$(geometria "$principale" | awk '{print $1, $2}')"
+attendi_cattura "$catture/01-finestra.png" 5 pulsante_nuovo || ko "'Nuovo Numero' not shown after start-up"
+
+# --- full screen ---------------------------------------------------------------------------
+tasto_qui F11
+schermo=$(attendi_misura "${LARGO}x${ALTO}") || ko "F11 did not cover the screen"
+ok "F11: a ${LARGO}x${ALTO} window"
+
+# The window's point (x, y) as seen enlarged, and a rectangle "X Y W H" of it; the pad's key at
+# (column, row). The same arithmetic as the game's: window and pad side by side, centred.
+read -r F X0 Y0 <<< "$(awk -v l=$LARGO -v a=$ALTO 'BEGIN {
+    f = l / 744; if (a / 370 < f) f = a / 370
+    printf "%.6f %.3f %.3f\n", f, (l - 744 * f) / 2, (a - 370 * f) / 2 }')"
+visto() { awk -v f="$F" -v x0="$X0" -v y0="$Y0" -v x="$1" -v y="$2" 'BEGIN {printf "%d %d\n", x0 + x * f, y0 + y * f}'; }
+rett() {
+    awk -v f="$F" -v x0="$X0" -v y0="$Y0" -v x="$1" -v y="$2" -v w="$3" -v h="$4" \
+        'BEGIN {printf "%d %d %d %d\n", x0 + x * f, y0 + y * f, w * f, h * f}'
+}
+tocca() { # the window's own point
+    local -a p=($(visto "$1" "$2"))
+    xdotool mousemove "${p[0]}" "${p[1]}" click 1 mousemove 0 0
+}
+tocca_tasto() { # column, row of the pad
+    tocca "$((564 + 12 + 6 + $1 * 54 + 24))" "$(((370 - 222) / 2 + 6 + $2 * 54 + 24))"
+}
+ORIGINE="0 0"
+
+# The enlarged "Nuovo Numero" shows its light yellow face where it is drawn.
+nuovo_visto() {
+    local -a r=($(rett 203 98 134 43))
+    colori "$1" "${r[@]}" | awk -v area=$((r[2] * r[3])) '$2 == $3 && $2 >= 245 && $4 <= 235 {n += $5}
+                                                           END {exit !(n * 3 >= area)}'
+}
+attendi_cattura "$catture/02-schermo-intero.png" 5 nuovo_visto || ko "'Nuovo Numero' not seen enlarged"
+ok "'Nuovo Numero' drawn at its enlarged place"
+
+# A click on it: the announcement, then the yellow box with the answer box inside.
+tocca 270 110
+casella_vista() { prevale FFFF00 "$(rett 203 98 134 5)" "$1"; }
+attendi_cattura "$catture/03-numero.png" 10 casella_vista || ko "the click on the enlarged button started no number"
+ok "a click on the enlarged 'Nuovo Numero' started a number"
+
+# Wait for the announcement's end (the caret box is enabled once it is over), then 0, "Invio":
+# 0 is always too small, so the first ball rolls to its stop dark green.
+sleep 3
+tocca_tasto 1 3
+tocca_tasto 2 3
+pallina_vista() { prevale "$VERDE_SCURO" "$(rett $((BALL_X0 + 3)) $((BALL_Y + 3)) 4 12)" "$1"; }
+attendi_cattura "$catture/04-pallina.png" 10 pallina_vista || ko "no dark green ball at the first ball's enlarged stop"
+ok "pad '0' and 'Invio': the first ball stopped at its enlarged place, too small"
+
+# --- and back ------------------------------------------------------------------------------
+tasto_qui F11
+finestra=$(attendi_misura 564x370) || ko "F11 did not give back the 564x370 window"
+attendi_misura "${LARGO}x${ALTO}" 0 > /dev/null && ko "the full screen stayed"
+ORIGINE="$(geometria "$finestra" | awk '{print $1, $2}')"
+attendi_cattura "$catture/05-finestra.png" 5 pallina_ferma 0 || ko "the ball is not at its place in the window"
+ok "F11 again: the 564x370 window, the ball at its own place"
