@@ -28,6 +28,6 @@ rm -rf "$privata"
 cmake -S "$radice" -B "$radice/build-san" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCERCANUM_SANITIZERS=ON \
     -DCERCANUM_AVVISI_ERRORI=ON -DCERCANUM_BANCHI=OFF > /dev/null
 cmake --build "$radice/build-san" -j"$(nproc)" \
-    --target test_engine test_finestra test_aspetto test_tastiera test_dialoghi test_suoni test_audio test_grezze
+    --target test_engine test_finestra test_aspetto test_tastiera test_schermo test_dialoghi test_suoni test_audio test_grezze
 cd "$radice/build-san"
 ctest --output-on-failure -j"$(nproc)" -L sanitizzati
