@@ -28,6 +28,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -351,6 +352,29 @@ std::vector<double> Intervalli(const std::vector<Cambio> &c)
     return v;
 }
 
+// Three answers, each given by `rispondi`, and the glide each starts: its time from the first
+// changed frame of the ball's zone to the last, and the longest gap between painted frames.
+struct Scivolate
+{
+    std::vector<double> durate, buchi;
+};
+Scivolate MisuraScivolate(Osservatore &o, const std::function<void()> &rispondi)
+{
+    Scivolate s;
+    for (int risposta = 0; risposta < 3; ++risposta) {
+        const auto t0 = Orologio::now();
+        rispondi();
+        std::this_thread::sleep_for(1500ms);
+        const auto c = o.Cambi(3, t0, Orologio::now());
+        if (c.size() < 2)
+            continue;
+        s.durate.push_back(Ms(c.back().t - c.front().t));
+        const auto g = Intervalli(c);
+        s.buchi.push_back(*std::max_element(g.begin(), g.end()));
+    }
+    return s;
+}
+
 // Start-up of the game against each yardstick, runs alternated so that a slow spell of the machine
 // hits every program alike.
 void Avvio(Display *d, const std::vector<const char *> &programmi, int volte)
@@ -412,19 +436,10 @@ int SchermoIntero(Display *d, const char *gioco)
     o.Avvia();
     Xdotool(visto(CmdNewX, CmdNewY));
     std::this_thread::sleep_for(5s);
-    std::vector<double> durate, buchi;
-    for (int risposta = 0; risposta < 3; ++risposta) {
-        const auto t0 = Orologio::now();
+    const auto [durate, buchi] = MisuraScivolate(o, [&] {
         Xdotool(visto(564 + 12 + 6 + 54 + 24, 74 + 6 + 3 * 54 + 24) + " " // "0"
                 + visto(564 + 12 + 6 + 108 + 24, 74 + 6 + 3 * 54 + 24));  // "Invio"
-        std::this_thread::sleep_for(1500ms);
-        const auto c = o.Cambi(3, t0, Orologio::now());
-        if (c.size() < 2)
-            continue;
-        durate.push_back(Ms(c.back().t - c.front().t));
-        const auto g = Intervalli(c);
-        buchi.push_back(*std::max_element(g.begin(), g.end()));
-    }
+    });
     o.Ferma();
     std::printf("full screen %dx%d (x%.3f): glides (469, 446, 423 px of the window): %s; longest gap between "
                 "painted frames: %s\n",
@@ -494,19 +509,10 @@ int main(int argc, char *argv[])
     const auto tickDa = Orologio::now();
     std::printf("  thinking, tick sound on: %.1f\n", ContestiAlSecondo(p, 4s));
     const std::vector<double> tick = Intervalli(o.Cambi(2, tickDa, Orologio::now()));
-    std::vector<double> durate, buchi;
-    for (int risposta = 0; risposta < 3; ++risposta) {
-        const auto t0 = Orologio::now();
+    const auto [durate, buchi] = MisuraScivolate(o, [] {
         Xdotool(Clic(CmdNewX, CmdNewY) + " type 0");
         Xdotool("key Return");
-        std::this_thread::sleep_for(1500ms);
-        const auto c = o.Cambi(3, t0, Orologio::now());
-        if (c.size() < 2)
-            continue;
-        durate.push_back(Ms(c.back().t - c.front().t));
-        const auto g = Intervalli(c);
-        buchi.push_back(*std::max_element(g.begin(), g.end()));
-    }
+    });
     const ContestiPensiero pensiero = ContestiDelPensiero(p, o, 8s);
     std::printf("  thinking, after the first answer (ticks silent): %.1f, of which %.1f away from the timer "
                 "ticks (%.1f around each tick)\n",

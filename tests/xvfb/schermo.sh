@@ -9,24 +9,12 @@ programma="$1"
 catture="$2"
 guida="$(dirname "$0")/guida.sh"
 
-# A private network namespace, as programma.sh explains: the single-copy lock meets no other game.
-if [[ -z "${CERCANUM_SPAZIO_PRIVATO:-}" ]]; then
-    export CERCANUM_SPAZIO_PRIVATO=1
-    for opzione in -n -rn; do
-        if unshare "$opzione" true 2> /dev/null; then
-            exec unshare "$opzione" bash "$0" "$@"
-        fi
-    done
-    echo "SKIP: no private network namespace (unshare -n and unshare -rn refused)"
-    exit 77
-fi
-
 # shellcheck source=guida.sh
 source "$guida"
 rm -rf "$catture"
 mkdir -p "$catture"
 lavoro="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$lavoro"
+export XDG_RUNTIME_DIR="$lavoro" # the single-copy lock meets no other copy
 pids=()
 pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
 trap pulisci EXIT
