@@ -4,8 +4,8 @@
 #include "accessibilita.h"
 #include "frmabout.h"
 #include "frmpresent.h"
+#include "ingrandimento.h"
 #include "memoria.h"
-#include "tastiera.h"
 
 namespace {
 
@@ -33,8 +33,7 @@ Giocatori DialoghiReali::MostraPresentazione(QWidget *padre, const Partita::Nomi
     frmPresent dialogo(padre, nomi, suoni);
     Accessibilita::Prepara(&dialogo);
     CentraSopra(&dialogo, padre);
-    dialogo.exec();
-    RestituisciTastiera(padre);
+    EseguiSopra(dialogo, padre);
     return dialogo.Scelta();
 }
 
@@ -44,6 +43,5 @@ void DialoghiReali::MostraInformazioni(QWidget *padre, bool avvio)
     frmAbout dialogo(padre, avvio);
     Accessibilita::Prepara(&dialogo);
     CentraSopra(&dialogo, padre);
-    dialogo.exec();
-    RestituisciTastiera(padre);
+    EseguiSopra(dialogo, padre);
 }

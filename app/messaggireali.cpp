@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "messaggireali.h"
 
+#include "ingrandimento.h"
 #include "memoria.h"
-#include "tastiera.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -79,8 +79,7 @@ Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, c
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    const int scelta = box.exec();
-    RestituisciTastiera(padre);
+    const int scelta = EseguiSopra(box, padre);
     if (pulsanti == Pulsanti::Ok)
         return Risposta::Ok;
     return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;

@@ -6,6 +6,7 @@
 #include "frmpresent.h"
 #include "messaggireali.h"
 #include "pixel.h"
+#include "schermointero.h"
 #include "stilecercanum.h"
 #include "suoni.h"
 #include "uscitaaudio.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,6 +135,15 @@ bool ConModale(const std::function<void()> &apri, const std::function<void(QWidg
     apri();
     sonda.stop();
     return agito && !rimasta && !QApplication::activeModalWidget();
+}
+
+// The dialog shown inside an enlarging window's scene.
+QWidget *Incorporato(QGraphicsView *vista)
+{
+    for (QGraphicsItem *i : vista->scene()->items())
+        if (auto *p = dynamic_cast<QGraphicsProxyWidget *>(i))
+            return p->widget();
+    return nullptr;
 }
 
 using Nomi = std::array<std::string, 2>;
@@ -335,7 +347,7 @@ private slots:
         // An arrow chooses, the names are typed straight away, Tab moves on, Alt+O confirms.
         QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&padre, nomi); },
                           [](QWidget *w) {
-                              QVERIFY(QTest::qWaitForWindowActive(w));
+                              QTRY_COMPARE(QApplication::activeWindow(), w);
                               QCOMPARE(w->focusWidget(), Opzione(w, 0));
                               Premi(w, Qt::Key_Right);
                               QVERIFY(Opzione(w, 1)->isChecked());
@@ -433,7 +445,7 @@ private slots:
                               QPushButton *comando = Bottone(w, "Command1");
                               QTEST(comando->text(), "testo");
                               QTEST(comando->toolTip(), "suggerimento");
-                              QVERIFY(QTest::qWaitForWindowActive(w));
+                              QTRY_COMPARE(QApplication::activeWindow(), w);
                               QCOMPARE(w->focusWidget(), comando);
                               if (fuocoSullaGuida) {
                                   Premi(w, Qt::Key_Tab);
@@ -451,7 +463,7 @@ private slots:
         for (const bool avvio : {true, false}) {
             QVERIFY(ConModale([&] { dialoghi.MostraInformazioni(&padre, avvio); },
                               [&](QWidget *w) {
-                                  QVERIFY(QTest::qWaitForWindowActive(w));
+                                  QTRY_COMPARE(QApplication::activeWindow(), w);
                                   QCOMPARE(w->focusWidget(), Bottone(w, "Command1"));
                                   Premi(w, Qt::Key_Tab);
                                   QCOMPARE(w->focusWidget(), Bottone(w, "Check1"));
@@ -625,6 +637,64 @@ private slots:
         QCOMPARE(chiusa, chiude); // a box left open is closed by the helper with No
         if (chiude)
             QCOMPARE(int(data), risposta);
+    }
+
+    // In full screen both kinds open in a window of their own, enlarged as the game is and centred
+    // over it, and are answered where they are seen: by a tap on a button, or by keys.
+    void schermoIntero_ingranditi()
+    {
+        QWidget gioco;
+        gioco.resize(564, 370);
+        SchermoIntero schermo(&gioco, QPixmap());
+        schermo.Entra();
+        QVERIFY(QTest::qWaitForWindowExposed(&schermo)); // the test screen's own size first
+        schermo.resize(1920, 1080);
+        const qreal f = schermo.Fattore();
+        QVERIFY(f > 2.5);
+        const QPoint centro = schermo.mapToGlobal(schermo.mapFromScene(schermo.RettangoloGioco().center()));
+        auto ingrandito = [&](QWidget *w, QWidget *dialogo) {
+            QVERIFY(w != dialogo);
+            QTRY_COMPARE(QApplication::activeWindow(), w);
+            QCOMPARE(w->windowTitle(), dialogo->windowTitle());
+            QVERIFY(qAbs(w->width() - dialogo->width() * f) < 1 && qAbs(w->height() - dialogo->height() * f) < 1);
+            QVERIFY((w->geometry().center() - centro).manhattanLength() <= 2);
+            QVERIFY(dialogo->focusWidget() && dialogo->focusWidget()->hasFocus());
+        };
+
+        MessaggiReali messaggi;
+        Messaggi::Risposta data{};
+        QVERIFY(ConModale(
+            [&] {
+                data = messaggi.Mostra(&schermo, QStringLiteral("x"), QStringLiteral("T"), Messaggi::Icona::Domanda,
+                                       Messaggi::Pulsanti::SiNo);
+            },
+            [&](QWidget *w) {
+                auto *vista = w->findChild<QGraphicsView *>();
+                QVERIFY(vista);
+                auto *box = qobject_cast<QMessageBox *>(Incorporato(vista));
+                QVERIFY(box);
+                ingrandito(w, box);
+                QTest::keyClick(vista, Qt::Key_Escape); // a question must be answered
+                QVERIFY(box->isVisible());
+                const QPushButton *no = qobject_cast<QPushButton *>(box->button(QMessageBox::No));
+                QTest::mouseClick(vista->viewport(), Qt::LeftButton, {},
+                                  (QPointF(no->mapTo(box, no->rect().center())) * f).toPoint());
+            }));
+        QCOMPARE(int(data), int(Messaggi::Risposta::No));
+        QVERIFY(!schermo.isHidden());
+
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&schermo, nomi); },
+                          [&](QWidget *w) {
+                              auto *vista = w->findChild<QGraphicsView *>();
+                              QVERIFY(vista);
+                              QWidget *presentazione = Incorporato(vista);
+                              ingrandito(w, presentazione);
+                              QTest::keyClick(vista, Qt::Key_Down); // two players, the first name box
+                              QTest::keyClicks(vista, QStringLiteral("ada\tbruno"));
+                              QTest::keyClick(vista, Qt::Key_Return);
+                          }));
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Ada       ", "Bruno     "}));
     }
 
     // -----------------------------------------------------------------------------------------
