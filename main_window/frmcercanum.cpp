@@ -33,6 +33,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace D = Disposizione;
 
@@ -52,7 +53,11 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmCercanum"));
     setWindowTitle(Testi::Titolo);
-    setFixedSize(D::LarghezzaClient, D::AltezzaClient);
+    // A window manager greys out the maximise button of a window of fixed size, and that button is
+    // the one way into full screen without a keyboard: the window is resizable, but only in steps
+    // larger than any screen (see showEvent).
+    setMinimumSize(D::LarghezzaClient, D::AltezzaClient);
+    resize(D::LarghezzaClient, D::AltezzaClient);
     // Only buttons, the answer box and the check box take the focus: a click anywhere else must
     // leave it where it was, or the digits typed next would be lost.
     setFocusPolicy(Qt::NoFocus);
@@ -333,8 +338,8 @@ void frmCercanum::AlternaSchermoIntero()
 }
 
 // Opened from the window inside the full screen they would be drawn into its scene, where their
-// modal loop blocks the very screen that shows them; opened from the screen they stay windows,
-// over it and centred on it.
+// modal loop blocks the very screen that shows them; opened from the screen they get a window of
+// their own, enlarged as the screen is and centred over the game.
 QWidget *frmCercanum::PadreDialoghi()
 {
     if (schermo && schermo->Attivo())
@@ -352,6 +357,28 @@ void frmCercanum::changeEvent(QEvent *evento)
         if (!schermo || !schermo->Attivo())
             AlternaSchermoIntero();
     }
+}
+
+// Qt 6.4 does not pass a widget's growth step on to its window, and leaving full screen makes a
+// new window: the step is set on the window itself at every showing, before it is mapped.
+void frmCercanum::showEvent(QShowEvent *evento)
+{
+    QWidget::showEvent(evento);
+    if (QWindow *finestra = windowHandle()) {
+        finestra->setBaseSize(QSize(D::LarghezzaClient, D::AltezzaClient));
+        finestra->setSizeIncrement(QSize(D::PassoCrescita, D::PassoCrescita));
+    }
+}
+
+// A window manager that ignores the growth step may still stretch the window: it goes back to the
+// one size its controls are laid out for.
+void frmCercanum::resizeEvent(QResizeEvent *evento)
+{
+    QWidget::resizeEvent(evento);
+    const QSize propria(D::LarghezzaClient, D::AltezzaClient);
+    if (isWindow() && !graphicsProxyWidget() && size() != propria
+        && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(propria);
 }
 
 // ---------------------------------------------------------------------------------------------

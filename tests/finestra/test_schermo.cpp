@@ -9,6 +9,7 @@
 #include <QGraphicsView>
 #include <QPainter>
 #include <QTest>
+#include <QWindow>
 
 using namespace Cerca;
 
@@ -111,7 +112,14 @@ void TestSchermo::f11_restituisceLaFinestra()
     QVERIFY(f.isWindow());
     QVERIFY(f.isVisible());
     QCOMPARE(f.size(), QSize(564, 370));
-    QCOMPARE(f.maximumSize(), QSize(564, 370));
+    // Resizable for the window manager only in steps larger than any screen, so the maximise
+    // button stays; and put back at its size if stretched anyway.
+    QCOMPARE(f.minimumSize(), QSize(564, 370));
+    const QSize passo = f.windowHandle()->sizeIncrement();
+    QVERIFY(passo.width() >= 16384 && passo.height() >= 16384);
+    QCOMPARE(f.windowHandle()->baseSize(), QSize(564, 370));
+    f.resize(800, 600);
+    QTRY_COMPARE(f.size(), QSize(564, 370));
     QCOMPARE(Casella(f)->text(), QStringLiteral("4")); // the number goes on
     QCOMPARE(Casella(f)->geometry(), QRect(210, 105, 120, 29));
     Rispondi(f, QString());

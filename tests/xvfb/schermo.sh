@@ -105,3 +105,27 @@ attendi_misura "${LARGO}x${ALTO}" 0 > /dev/null && ko "the full screen stayed"
 ORIGINE="$(geometria "$finestra" | awk '{print $1, $2}')"
 attendi_cattura "$catture/05-finestra.png" 5 pallina_ferma 0 || ko "the ball is not at its place in the window"
 ok "F11 again: the 564x370 window, the ball at its own place"
+
+# --- the maximise button, with a window manager --------------------------------------------
+# A window manager offers no maximise on a window it takes for one of fixed size, and a tap on
+# that button (or a double tap on the title) is the way in without a keyboard.
+if ! command -v openbox > /dev/null; then
+    echo "skip: openbox is not installed, the window manager's way in is untested"
+    exit 0
+fi
+openbox --sm-disable > "$catture/openbox.log" 2>&1 &
+pids+=("$!")
+fine=$((SECONDS + 10))
+until xprop -id "$finestra" _NET_FRAME_EXTENTS 2> /dev/null | grep -q '='; do
+    ((SECONDS < fine)) || ko "openbox did not frame the window"
+    sleep 0.1
+done
+xprop -id "$finestra" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE_HORZ ||
+    ko "the window manager offers no maximise"
+read -r cx cy < <(geometria "$finestra" | awk '{print $1 + int($3 / 2), $2}')
+titolo=$(xprop -id "$finestra" _NET_FRAME_EXTENTS | awk -F'[=,]' '{print $4 + 0}')
+xdotool mousemove "$cx" "$((cy - titolo / 2))" click --repeat 2 --delay 80 1 mousemove 0 0
+attendi_misura "${LARGO}x${ALTO}" > /dev/null || ko "a double click on the title did not give the full screen"
+ORIGINE="0 0"
+attendi_cattura "$catture/06-openbox.png" 5 pallina_vista || ko "no ball at its enlarged place after the title's double click"
+ok "openbox offers maximise; a double click on the title gave the full screen, the ball in its place"
