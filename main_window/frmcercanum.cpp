@@ -392,6 +392,11 @@ void frmCercanum::DisegnaForm()
 
 void frmCercanum::paintEvent(QPaintEvent *evento)
 {
+    // In full screen the screen's paper, laid from this window's corner at the same enlargement
+    // and kept ready by the view, is already under it: the same sheet need not be drawn again,
+    // enlarged pixel by pixel, at every frame.
+    if (graphicsProxyWidget() && !tessera.isNull())
+        return;
     QPainter p(this);
     if (tessera.isNull())
         p.fillRect(evento->rect(), Fabbrica::Colore(Colore::Argento));

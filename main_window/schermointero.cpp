@@ -63,6 +63,9 @@ void SchermoIntero::Entra()
     const bool visibile = gioco->isVisible();
     gioco->hide();
     proxyGioco = scena.addWidget(gioco, Qt::Widget);
+    // The screen's paper lies under the window already: the plain colour a window is cleared with
+    // would hide it.
+    gioco->setAttribute(Qt::WA_NoSystemBackground, true);
     if (visibile)
         gioco->show();
     if (QScreen *schermo = gioco->screen())
@@ -97,6 +100,7 @@ void SchermoIntero::Rilascia()
         return;
     // The proxy would take the window down with it.
     proxyGioco->setWidget(nullptr);
+    gioco->setAttribute(Qt::WA_NoSystemBackground, false);
     delete proxyGioco;
     proxyGioco = nullptr;
 }

@@ -92,13 +92,16 @@ int main(int argc, char *argv[])
     s->resize(1920, 1080);
     QCoreApplication::processEvents();
     std::vector<double> ridisegni;
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 51; ++i) {
         QElapsedTimer t;
         t.start();
         s->viewport()->repaint();
         ridisegni.push_back(double(t.nsecsElapsed()) / 1e6);
     }
-    std::printf("full screen 1920x1080, whole repaint: median %.2f ms, longest %.2f ms\n", Mediana(ridisegni),
-                *std::max_element(ridisegni.begin(), ridisegni.end()));
+    // The first paints the enlarged text and pictures for the first time at this size.
+    const double primo = ridisegni.front();
+    ridisegni.erase(ridisegni.begin());
+    std::printf("full screen 1920x1080, whole repaint: first %.2f ms, then median %.2f ms, longest %.2f ms\n", primo,
+                Mediana(ridisegni), *std::max_element(ridisegni.begin(), ridisegni.end()));
     return 0;
 }

@@ -85,6 +85,19 @@ void TestSchermo::scala_disposizioneEClic()
         QVERIFY(!t->accessibleName().isEmpty());
     }
 
+    // The window's empty paper is the screen's one sheet, not a window's plain colour over it.
+    const QImage visto = s.viewport()->grab().toImage();
+    QImage carta(visto.size(), QImage::Format_RGB32);
+    QPainter(&carta).fillRect(carta.rect(), s.backgroundBrush());
+    auto blu = [vuoto = QRect(Visto(s, {1, 100}), Visto(s, {11, 160}))](const QImage &i) {
+        double somma = 0;
+        for (int y = vuoto.top(); y <= vuoto.bottom(); ++y)
+            for (int x = vuoto.left(); x <= vuoto.right(); ++x)
+                somma += qBlue(i.pixel(x, y));
+        return somma / (vuoto.width() * vuoto.height());
+    };
+    QVERIFY2(qAbs(blu(visto) - blu(carta)) < 3, qPrintable(QStringLiteral("%1 %2").arg(blu(visto)).arg(blu(carta))));
+
     // A click on the enlarged "Nuovo Numero" starts a number; one on the enlarged close button
     // ends the game.
     b.caso.valori = {PerSegreto(6, 10)};
