@@ -177,3 +177,36 @@ scrivi() {
     xdotool windowfocus "$finestra" 2> /dev/null || true
     xdotool type --delay 30 "$testo"
 }
+
+# --- the game on a whole screen ----------------------------------------------------------------
+# After `scala_schermo WIDTH HEIGHT`: the window's point (x, y) as seen enlarged, and a rectangle
+# "X Y W H" of it; the pad's key at (column, row). The same arithmetic as the game's: window and
+# pad side by side, centred.
+scala_schermo() {
+    read -r F X0 Y0 <<< "$(awk -v l="$1" -v a="$2" 'BEGIN {
+        f = l / 744; if (a / 370 < f) f = a / 370
+        printf "%.6f %.3f %.3f\n", f, (l - 744 * f) / 2, (a - 370 * f) / 2 }')"
+}
+visto() { awk -v f="$F" -v x0="$X0" -v y0="$Y0" -v x="$1" -v y="$2" 'BEGIN {printf "%d %d\n", x0 + x * f, y0 + y * f}'; }
+rett() {
+    awk -v f="$F" -v x0="$X0" -v y0="$Y0" -v x="$1" -v y="$2" -v w="$3" -v h="$4" \
+        'BEGIN {printf "%d %d %d %d\n", x0 + x * f, y0 + y * f, w * f, h * f}'
+}
+tocca() { # the window's own point
+    local -a p=($(visto "$1" "$2"))
+    xdotool mousemove "${p[0]}" "${p[1]}" click 1 mousemove 0 0
+}
+tocca_tasto() { # column, row of the pad
+    tocca "$((564 + 12 + 6 + $1 * 54 + 24))" "$(((370 - 222) / 2 + 6 + $2 * 54 + 24))"
+}
+tocca_cifra() { # 0-9 on the pad, laid out as a telephone's upside down: 7 8 9 on top
+    if (($1 == 0)); then tocca_tasto 1 3; else tocca_tasto $((($1 - 1) % 3)) $((2 - ($1 - 1) / 3)); fi
+}
+tocca_invio() { tocca_tasto 2 3; }
+
+# The enlarged "Nuovo Numero" shows its light yellow face where it is drawn.
+nuovo_visto() {
+    local -a r=($(rett 203 98 134 43))
+    colori "$1" "${r[@]}" | awk -v area=$((r[2] * r[3])) '$2 == $3 && $2 >= 245 && $4 <= 235 {n += $5}
+                                                           END {exit !(n * 3 >= area)}'
+}

@@ -55,31 +55,8 @@ tasto_qui F11
 schermo=$(attendi_misura "${LARGO}x${ALTO}") || ko "F11 did not cover the screen"
 ok "F11: a ${LARGO}x${ALTO} window"
 
-# The window's point (x, y) as seen enlarged, and a rectangle "X Y W H" of it; the pad's key at
-# (column, row). The same arithmetic as the game's: window and pad side by side, centred.
-read -r F X0 Y0 <<< "$(awk -v l=$LARGO -v a=$ALTO 'BEGIN {
-    f = l / 744; if (a / 370 < f) f = a / 370
-    printf "%.6f %.3f %.3f\n", f, (l - 744 * f) / 2, (a - 370 * f) / 2 }')"
-visto() { awk -v f="$F" -v x0="$X0" -v y0="$Y0" -v x="$1" -v y="$2" 'BEGIN {printf "%d %d\n", x0 + x * f, y0 + y * f}'; }
-rett() {
-    awk -v f="$F" -v x0="$X0" -v y0="$Y0" -v x="$1" -v y="$2" -v w="$3" -v h="$4" \
-        'BEGIN {printf "%d %d %d %d\n", x0 + x * f, y0 + y * f, w * f, h * f}'
-}
-tocca() { # the window's own point
-    local -a p=($(visto "$1" "$2"))
-    xdotool mousemove "${p[0]}" "${p[1]}" click 1 mousemove 0 0
-}
-tocca_tasto() { # column, row of the pad
-    tocca "$((564 + 12 + 6 + $1 * 54 + 24))" "$(((370 - 222) / 2 + 6 + $2 * 54 + 24))"
-}
+scala_schermo "$LARGO" "$ALTO"
 ORIGINE="0 0"
-
-# The enlarged "Nuovo Numero" shows its light yellow face where it is drawn.
-nuovo_visto() {
-    local -a r=($(rett 203 98 134 43))
-    colori "$1" "${r[@]}" | awk -v area=$((r[2] * r[3])) '$2 == $3 && $2 >= 245 && $4 <= 235 {n += $5}
-                                                           END {exit !(n * 3 >= area)}'
-}
 attendi_cattura "$catture/02-schermo-intero.png" 5 nuovo_visto || ko "'Nuovo Numero' not seen enlarged"
 ok "'Nuovo Numero' drawn at its enlarged place"
 
@@ -92,8 +69,8 @@ ok "a click on the enlarged 'Nuovo Numero' started a number"
 # Wait for the announcement's end (the caret box is enabled once it is over), then 0, "Invio":
 # 0 is always too small, so the first ball rolls to its stop dark green.
 sleep 3
-tocca_tasto 1 3
-tocca_tasto 2 3
+tocca_cifra 0
+tocca_invio
 pallina_vista() { prevale "$VERDE_SCURO" "$(rett $((BALL_X0 + 3)) $((BALL_Y + 3)) 4 12)" "$1"; }
 attendi_cattura "$catture/04-pallina.png" 10 pallina_vista || ko "no dark green ball at the first ball's enlarged stop"
 ok "pad '0' and 'Invio': the first ball stopped at its enlarged place, too small"
