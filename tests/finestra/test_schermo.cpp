@@ -31,11 +31,17 @@ QPoint Visto(const SchermoIntero &s, QPointF punto)
     return (s.RettangoloGioco().topLeft() + punto * s.Fattore()).toPoint();
 }
 
+// A finger's tap on the pad's key, as a touch screen sends it. The test screen is 800 x 800: it
+// drops touches beyond it, and a full screen of another size would be laid out again at its size
+// in the middle of a tap.
+constexpr QSize SchermoPerDita{800, 800};
 void Tocca(SchermoIntero &s, const QString &tasto)
 {
+    static QPointingDevice *const dito = QTest::createTouchDevice();
     const QRect r = Controllo<QPushButton>(*s.Tasti(), tasto)->geometry();
-    QTest::mouseClick(s.viewport(), Qt::LeftButton, {},
-                      (s.RettangoloTastierino().topLeft() + QPointF(r.center()) * s.Fattore()).toPoint());
+    const QPoint punto = (s.RettangoloTastierino().topLeft() + QPointF(r.center()) * s.Fattore()).toPoint();
+    QTest::touchEvent(s.viewport(), dito).press(0, punto);
+    QTest::touchEvent(s.viewport(), dito).release(0, punto);
 }
 
 } // namespace
@@ -174,7 +180,7 @@ void TestSchermo::tastierino_comeLaTastiera()
     auto gioca = [&](bool colTastierino, QStringList *caselle) {
         auto b = std::make_unique<Banco>();
         frmCercanum &f = b->Avvia();
-        SchermoIntero &s = Entra(f);
+        SchermoIntero &s = Entra(f, SchermoPerDita);
         b->diario.clear();
         b->caso.valori = {PerSegreto(6, 10), PerSegreto(2, 10)};
         for (const Mossa &m : mosse) {
@@ -208,7 +214,7 @@ void TestSchermo::tastierino_trattenutoDuranteL_annuncio()
     // A key tapped while the range is being typed out is handled once it is over, as a typed one.
     Banco b;
     frmCercanum &f = b.Avvia();
-    SchermoIntero &s = Entra(f);
+    SchermoIntero &s = Entra(f, SchermoPerDita);
     bool toccato = false;
     b.orologio.ad_ogni_attesa = [&](int) {
         if (!toccato && !Messaggio(f).isEmpty()) {
