@@ -3,8 +3,9 @@
 # The real program read aloud by Orca, as a blind child hears it: one number played by keyboard
 # alone, guessing by halves from what Orca says, and every utterance checked. Orca speaks through
 # speech-dispatcher and espeak-ng into a file sink; what it says is read from its debug log's
-# "SPEECH OUTPUT" lines. Runs in its own network namespace, so that neither the program's
-# single-copy lock nor the buses meet anyone else's. Exit 77 = skipped, with the reason.
+# "SPEECH OUTPUT" lines; with "schermo" the number is played in full screen, as the game opens on a
+# touch screen. Runs in its own network namespace, so that neither the program's single-copy lock
+# nor the buses meet anyone else's. Exit 77 = skipped, with the reason.
 set -euo pipefail
 qui="$(cd "$(dirname "$0")" && pwd)"
 
@@ -15,9 +16,10 @@ if [[ "${1:-}" != "--dentro" ]]; then
     done
     [[ -x /usr/libexec/at-spi-bus-launcher ]] || salta "at-spi2-core is missing (/usr/libexec/at-spi-bus-launcher)"
     unshare -rn true 2> /dev/null || salta "no network namespace allowed here (unshare -rn)"
-    exec unshare -rn bash "$0" --dentro "$1"
+    exec unshare -rn bash "$0" --dentro "$@"
 fi
 programma="$(readlink -f "$2")"
+schermo="${3:-}" # "schermo": the number is played in full screen, as on a touch screen
 
 lavoro="$(mktemp -d)"
 pids=()
@@ -115,6 +117,16 @@ principale="$(finestra '^Cercanum$' 10)" || true
 # No window manager gives the game window back its focus once the dialog has gone: as one would.
 xdotool windowfocus --sync "$principale" 2> /dev/null || true
 attendi_detto 0 "Nuovo Numero" > /dev/null || fallisci "Orca never spoke the button 'Nuovo Numero'"
+if [[ "$schermo" == schermo ]]; then
+    xdotool key F11
+    fine=$((SECONDS + 10))
+    until xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null | xargs -r -n1 xwininfo -id |
+        grep -q "Width: 1024"; do
+        ((SECONDS < fine)) || fallisci "F11 did not put the game in full screen"
+        sleep 0.1
+    done
+    sleep 1 # what Orca says of the window it now finds
+fi
 
 # --- one number, by halves --------------------------------------------------------------------
 inizio=$(righe)
