@@ -27,9 +27,6 @@ struct Punto
 
 inline constexpr int LarghezzaClient = 564;
 inline constexpr int AltezzaClient = 370;
-// The step by which a window manager may grow the window: more than any screen, so no drag of the
-// border gives it another size, yet it counts as resizable and keeps its maximise button.
-inline constexpr int PassoCrescita = 32767;
 
 namespace Colore = ::Colore;
 inline constexpr Rgb ColoreLampo = Colore::Rosso; // the flash that draws the eye to a control

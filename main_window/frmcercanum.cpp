@@ -33,7 +33,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace D = Disposizione;
 
@@ -48,16 +47,12 @@ QString DaStd(const std::string &s)
 
 frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
+                          | Qt::WindowCloseButtonHint)
     , servizi(s)
 {
     setObjectName(QStringLiteral("frmCercanum"));
     setWindowTitle(Testi::Titolo);
-    // A window manager greys out the maximise button of a window of fixed size, and that button is
-    // the one way into full screen without a keyboard: the window is resizable, but only in steps
-    // larger than any screen (see showEvent).
-    setMinimumSize(D::LarghezzaClient, D::AltezzaClient);
-    resize(D::LarghezzaClient, D::AltezzaClient);
+    setFixedSize(D::LarghezzaClient, D::AltezzaClient);
     // Only buttons, the answer box and the check box take the focus: a click anywhere else must
     // leave it where it was, or the digits typed next would be lost.
     setFocusPolicy(Qt::NoFocus);
@@ -350,35 +345,14 @@ QWidget *frmCercanum::PadreDialoghi()
 void frmCercanum::changeEvent(QEvent *evento)
 {
     QWidget::changeEvent(evento);
-    // The maximise button and a double tap on the title: the way in that needs no keyboard.
+    // The window manager's request for full screen (or for a maximised window, which this one never
+    // is: it keeps its one size) gives the full screen.
     if (evento->type() == QEvent::WindowStateChange && isWindow()
         && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         setWindowState(Qt::WindowNoState);
         if (!schermo || !schermo->Attivo())
             AlternaSchermoIntero();
     }
-}
-
-// Qt 6.4 does not pass a widget's growth step on to its window, and leaving full screen makes a
-// new window: the step is set on the window itself at every showing, before it is mapped.
-void frmCercanum::showEvent(QShowEvent *evento)
-{
-    QWidget::showEvent(evento);
-    if (QWindow *finestra = windowHandle()) {
-        finestra->setBaseSize(QSize(D::LarghezzaClient, D::AltezzaClient));
-        finestra->setSizeIncrement(QSize(D::PassoCrescita, D::PassoCrescita));
-    }
-}
-
-// A window manager that ignores the growth step may still stretch the window: it goes back to the
-// one size its controls are laid out for.
-void frmCercanum::resizeEvent(QResizeEvent *evento)
-{
-    QWidget::resizeEvent(evento);
-    const QSize propria(D::LarghezzaClient, D::AltezzaClient);
-    if (isWindow() && !graphicsProxyWidget() && size() != propria
-        && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(propria);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -68,8 +68,6 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
-    void showEvent(QShowEvent *evento) override;
-    void resizeEvent(QResizeEvent *evento) override;
     void changeEvent(QEvent *evento) override;
 
 private:
