@@ -26,6 +26,11 @@ pids=()
 pulisci() {
     local i
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done
+    # Gone before the next test starts its own: Orca refuses to start beside another one.
+    for _ in $(seq 50); do
+        kill -0 "${pids[@]}" 2> /dev/null || break
+        sleep 0.1
+    done
     rm -rf "$lavoro"
 }
 trap pulisci EXIT
@@ -60,12 +65,20 @@ dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile
 pids+=($!)
 for _ in $(seq 50); do [[ -S "$XDG_RUNTIME_DIR/bus" ]] && break; sleep 0.1; done
 
-orca --debug-file="$registro" > "$lavoro/orca.out" 2>&1 &
-orca=$!
-pids+=($orca)
+avvia_orca() {
+    orca --debug-file="$registro" > "$lavoro/orca.out" 2>&1 &
+    orca=$!
+    pids+=($orca)
+}
+avvia_orca
 fine=$((SECONDS + 30))
 until grep -q "ORCA: Startup complete" "$registro" 2> /dev/null; do
-    kill -0 "$orca" 2> /dev/null || salta "Orca ended at start-up: $(tail -n 3 "$lavoro/orca.out" | tr '\n' ' ')"
+    if ! kill -0 "$orca" 2> /dev/null; then
+        # One for the same user still ending (a test just before this one) is waited for.
+        grep -q "already running" "$lavoro/orca.out" && ((SECONDS + 20 < fine)) &&
+            { sleep 0.5; avvia_orca; continue; }
+        salta "Orca ended at start-up: $(tail -n 3 "$lavoro/orca.out" | tr '\n' ' ')"
+    fi
     ((SECONDS < fine)) || salta "Orca did not start within 30 s: $(tail -n 3 "$lavoro/orca.out" | tr '\n' ' ')"
     sleep 0.2
 done
