@@ -54,11 +54,7 @@ gioca() {
         attendi_cattura "$lavoro/s.png" 10 pallina_ferma "$risposte" || errore "no ball for $tentativo"
         colore="$(pallina_ferma "$risposte" "$lavoro/s.png")"
         risposte=$((risposte + 1))
-        case "$colore" in
-            "$ROSSO_SCURO") massimo=$((tentativo - 1)) ;;
-            "$VERDE_SCURO") minimo=$((tentativo + 1)) ;;
-            *) return 0 ;;
-        esac
+        restringi "$colore" || return 0
     done
 }
 

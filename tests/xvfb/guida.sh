@@ -1,6 +1,6 @@
 # Helpers to drive the real game in a private X server from outside, with real key presses
-# (XTEST through xdotool) and checks on captured pixels. Sourced by tests/xvfb/programma.sh and
-# tools/schermata.sh; every wait has a time limit.
+# (XTEST through xdotool) and checks on captured pixels. Sourced by the scripts in tests/xvfb and
+# by tools/schermata.sh; every wait has a time limit.
 
 # Where the game's controls stand in its client area, and their colours.
 readonly BALL_Y=162 BALL_X0=42 BALL_PASSO=23
@@ -10,6 +10,20 @@ readonly CMDINFO="424 329 37 37"
 
 # Starts Xvfb on a free display (1024x768 unless told "WxH") and exports DISPLAY; its pid goes to
 # XVFB_PID. The server keeps its screen in a file, read by `cattura`.
+# The start of each script here: CAPTURES_DIR emptied, a private work folder that is also the
+# runtime directory (so the game's single-copy lock meets no other copy), and whatever is in
+# `pids` ended, and the folder removed, on exit; `ko` fails with where the captures are.
+prepara() {
+    catture="$1"
+    rm -rf "$catture"
+    mkdir -p "$catture"
+    lavoro="$(mktemp -d)"
+    export XDG_RUNTIME_DIR="$lavoro"
+    pids=()
+    trap 'kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"' EXIT
+}
+ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
+
 avvia_xvfb() {
     local cartella="$1" misura="${2:-1024x768}"
     exec {fd_display}> "$cartella/display"
@@ -176,6 +190,16 @@ scrivi() {
     local finestra="$1" testo="$2"
     xdotool windowfocus "$finestra" 2> /dev/null || true
     xdotool type --delay 30 "$testo"
+}
+
+# One step of guessing by halves: the range minimo..massimo narrowed by the colour of the ball
+# that judged `tentativo`; false once it is blue, the number found.
+restringi() {
+    case "$1" in
+        "$ROSSO_SCURO") massimo=$((tentativo - 1)) ;;
+        "$VERDE_SCURO") minimo=$((tentativo + 1)) ;;
+        "$BLU") return 1 ;;
+    esac
 }
 
 # --- the game on a whole screen ----------------------------------------------------------------

@@ -13,14 +13,7 @@ guida="$(dirname "$0")/guida.sh"
 
 # shellcheck source=guida.sh
 source "$guida"
-rm -rf "$catture"
-mkdir -p "$catture"
-lavoro="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$lavoro" # the single-copy lock meets no other copy
-pids=()
-pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
-trap pulisci EXIT
-ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
+prepara "$catture"
 ok() { echo "ok: $*"; }
 readonly LARGO=1920 ALTO=1080
 # Clicks the window's point (x, y) of window W, its client area.
@@ -84,11 +77,7 @@ for numero in $(seq 15); do
         attendi_cattura "$file" 10 pallina $palla || ko "no ball stopped for answer $risposte ($tentativo)"
         colore="$(pallina $palla "$file")"
         palla=$((palla + 1))
-        case "$colore" in
-            "$ROSSO_SCURO") massimo=$((tentativo - 1)) ;;
-            "$VERDE_SCURO") minimo=$((tentativo + 1)) ;;
-            "$BLU") break ;;
-        esac
+        restringi "$colore" || break
         ((palla < 20)) || ko "twenty answers without the number"
     done
     echo "  number $numero: $tentativo in $palla answers"

@@ -27,15 +27,8 @@ fi
 
 # shellcheck source=guida.sh
 source "$guida"
-rm -rf "$catture"
-mkdir -p "$catture"
-lavoro="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$lavoro"
-pids=()
-pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
-trap pulisci EXIT
+prepara "$catture"
 passati=0
-ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
 ok() { echo "ok: $*"; passati=$((passati + 1)); }
 
 avvia_xvfb "$lavoro"

@@ -16,14 +16,7 @@ readonly LIMITE_MS=100
 
 # shellcheck source=guida.sh
 source "$guida"
-rm -rf "$catture"
-mkdir -p "$catture"
-lavoro="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$lavoro" # the single-copy lock meets no other copy
-pids=()
-pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
-trap pulisci EXIT
-ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
+prepara "$catture"
 
 avvia_xvfb "$lavoro"
 pids+=("$XVFB_PID")
@@ -91,11 +84,7 @@ while true; do
             [[ "$colore" == "$VERDE_SCURO" ]] ||
                 ko "the digit typed during the announcement was not judged as 0 (ball $colore)"
         fi
-        case "$colore" in
-            "$ROSSO_SCURO") massimo=$((tentativo - 1)) ;;
-            "$VERDE_SCURO") minimo=$((tentativo + 1)) ;;
-            "$BLU") break ;;
-        esac
+        restringi "$colore" || break
         ((palla < 20)) || ko "twenty answers without the number"
     done
     # The found number flashes for a second; then "Nuovo Numero" is back, or, after the 15th,

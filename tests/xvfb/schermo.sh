@@ -12,14 +12,7 @@ guida="$(dirname "$0")/guida.sh"
 
 # shellcheck source=guida.sh
 source "$guida"
-rm -rf "$catture"
-mkdir -p "$catture"
-lavoro="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$lavoro" # the single-copy lock meets no other copy
-pids=()
-pulisci() { kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"; }
-trap pulisci EXIT
-ko() { echo "FAIL: $*"; echo "captures in $catture"; exit 1; }
+prepara "$catture"
 # The visible game window of size "WxH", within SECONDS.
 attendi_misura() {
     local fine=$((SECONDS + ${2:-10})) w
