@@ -5,6 +5,7 @@
 #include "caratteri.h"
 #include "cursoremano.h"
 #include "disposizioneabout.h"
+#include "etichettanitida.h"
 #include "figure.h"
 #include "immagini.h"
 #include "pulsante.h"
@@ -53,7 +54,7 @@ QString Piattaforma()
 QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, D::Rett r, const QString &testo = {},
                        Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop)
 {
-    auto *l = new QLabel(testo, padre);
+    auto *l = new EtichettaNitida(testo, padre);
     l->setObjectName(nome);
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(allineamento);

@@ -6,6 +6,7 @@
 #include "casellanome.h"
 #include "cursoremano.h"
 #include "disposizionepresent.h"
+#include "etichettanitida.h"
 #include "figure.h"
 #include "immagini.h"
 #include "nomefisso.h"
@@ -41,7 +42,7 @@ const char *const NomiPredefiniti[2] = {"Rosso", "Verde"};
 // Labels never interpret markup: a name or text is shown as typed.
 QLabel *NuovaEtichetta(QWidget *padre, const QString &nome, const QString &testo = {})
 {
-    auto *l = new QLabel(testo, padre);
+    auto *l = new EtichettaNitida(testo, padre);
     l->setObjectName(nome);
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);

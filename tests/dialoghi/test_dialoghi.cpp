@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -639,64 +640,6 @@ private slots:
             QCOMPARE(int(data), risposta);
     }
 
-    // In full screen both kinds open in a window of their own, enlarged as the game is and centred
-    // over it, and are answered where they are seen: by a tap on a button, or by keys.
-    void schermoIntero_ingranditi()
-    {
-        QWidget gioco;
-        gioco.resize(564, 370);
-        SchermoIntero schermo(&gioco, QPixmap());
-        schermo.Entra();
-        QVERIFY(QTest::qWaitForWindowExposed(&schermo)); // the test screen's own size first
-        schermo.resize(1920, 1080);
-        const qreal f = schermo.Fattore();
-        QVERIFY(f > 2.5);
-        const QPoint centro = schermo.mapToGlobal(schermo.mapFromScene(schermo.RettangoloGioco().center()));
-        auto ingrandito = [&](QWidget *w, QWidget *dialogo) {
-            QVERIFY(w != dialogo);
-            QTRY_COMPARE(QApplication::activeWindow(), w);
-            QCOMPARE(w->windowTitle(), dialogo->windowTitle());
-            QVERIFY(qAbs(w->width() - dialogo->width() * f) < 1 && qAbs(w->height() - dialogo->height() * f) < 1);
-            QVERIFY((w->geometry().center() - centro).manhattanLength() <= 2);
-            QVERIFY(dialogo->focusWidget() && dialogo->focusWidget()->hasFocus());
-        };
-
-        MessaggiReali messaggi;
-        Messaggi::Risposta data{};
-        QVERIFY(ConModale(
-            [&] {
-                data = messaggi.Mostra(&schermo, QStringLiteral("x"), QStringLiteral("T"), Messaggi::Icona::Domanda,
-                                       Messaggi::Pulsanti::SiNo);
-            },
-            [&](QWidget *w) {
-                auto *vista = w->findChild<QGraphicsView *>();
-                QVERIFY(vista);
-                auto *box = qobject_cast<QMessageBox *>(Incorporato(vista));
-                QVERIFY(box);
-                ingrandito(w, box);
-                QTest::keyClick(vista, Qt::Key_Escape); // a question must be answered
-                QVERIFY(box->isVisible());
-                const QPushButton *no = qobject_cast<QPushButton *>(box->button(QMessageBox::No));
-                QTest::mouseClick(vista->viewport(), Qt::LeftButton, {},
-                                  (QPointF(no->mapTo(box, no->rect().center())) * f).toPoint());
-            }));
-        QCOMPARE(int(data), int(Messaggi::Risposta::No));
-        QVERIFY(!schermo.isHidden());
-
-        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&schermo, nomi); },
-                          [&](QWidget *w) {
-                              auto *vista = w->findChild<QGraphicsView *>();
-                              QVERIFY(vista);
-                              QWidget *presentazione = Incorporato(vista);
-                              ingrandito(w, presentazione);
-                              QTest::keyClick(vista, Qt::Key_Down); // two players, the first name box
-                              QTest::keyClicks(vista, QStringLiteral("ada\tbruno"));
-                              QTest::keyClick(vista, Qt::Key_Return);
-                          }));
-        QCOMPARE(scelta.NumGiocatori, Intero(2));
-        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Ada       ", "Bruno     "}));
-    }
-
     // -----------------------------------------------------------------------------------------
     // Both
 
@@ -765,7 +708,9 @@ private slots:
         }
     }
 
-    // Last: every dialog and message box above has been shown by now.
+    // After every dialog and message box above has been shown at its own size. Drawn enlarged,
+    // below, they read the pictures' double-density PNGs, and Qt's PNG reader asks every image
+    // plugin first, as it does on a screen of double density.
     void entrambe_nessunPluginDiImmagini()
     {
         std::string caricati;
@@ -777,6 +722,91 @@ private slots:
             },
             &caricati);
         QCOMPARE(QString::fromStdString(caricati), QString());
+    }
+
+    // -----------------------------------------------------------------------------------------
+    // Over the full screen
+
+    // In full screen both kinds open in a window of their own, enlarged as the game is and centred
+    // over it, and are answered where they are seen: by a tap on a button, or by keys.
+    void schermoIntero_ingranditi()
+    {
+        QWidget gioco;
+        gioco.resize(564, 370);
+        SchermoIntero schermo(&gioco, QPixmap());
+        schermo.Entra();
+        QVERIFY(QTest::qWaitForWindowExposed(&schermo)); // the test screen's own size first
+        schermo.resize(1920, 1080);
+        const qreal f = schermo.Fattore();
+        QVERIFY(f > 2.5);
+        const QPoint centro = schermo.mapToGlobal(schermo.mapFromScene(schermo.RettangoloGioco().center()));
+        auto ingrandito = [&](QWidget *w, QWidget *dialogo) {
+            QVERIFY(w != dialogo);
+            QTRY_COMPARE(QApplication::activeWindow(), w);
+            QCOMPARE(w->windowTitle(), dialogo->windowTitle());
+            QVERIFY(qAbs(w->width() - dialogo->width() * f) < 1 && qAbs(w->height() - dialogo->height() * f) < 1);
+            QVERIFY((w->geometry().center() - centro).manhattanLength() <= 2);
+            QVERIFY(dialogo->focusWidget() && dialogo->focusWidget()->hasFocus());
+        };
+
+        MessaggiReali messaggi;
+        Messaggi::Risposta data{};
+        QVERIFY(ConModale(
+            [&] {
+                data = messaggi.Mostra(&schermo, QStringLiteral("x"), QStringLiteral("T"), Messaggi::Icona::Domanda,
+                                       Messaggi::Pulsanti::SiNo);
+            },
+            [&](QWidget *w) {
+                auto *vista = w->findChild<QGraphicsView *>();
+                QVERIFY(vista);
+                auto *box = qobject_cast<QMessageBox *>(Incorporato(vista));
+                QVERIFY(box);
+                ingrandito(w, box);
+                QTest::keyClick(vista, Qt::Key_Escape); // a question must be answered
+                QVERIFY(box->isVisible());
+                const QPushButton *no = qobject_cast<QPushButton *>(box->button(QMessageBox::No));
+                QTest::mouseClick(vista->viewport(), Qt::LeftButton, {},
+                                  (QPointF(no->mapTo(box, no->rect().center())) * f).toPoint());
+            }));
+        QCOMPARE(int(data), int(Messaggi::Risposta::No));
+        QVERIFY(!schermo.isHidden());
+
+        QVERIFY(ConModale([&] { scelta = dialoghi.MostraPresentazione(&schermo, nomi); },
+                          [&](QWidget *w) {
+                              auto *vista = w->findChild<QGraphicsView *>();
+                              QVERIFY(vista);
+                              QWidget *presentazione = Incorporato(vista);
+                              ingrandito(w, presentazione);
+                              QTest::keyClick(vista, Qt::Key_Down); // two players, the first name box
+                              QTest::keyClicks(vista, QStringLiteral("ada\tbruno"));
+                              QTest::keyClick(vista, Qt::Key_Return);
+                          }));
+        QCOMPARE(scelta.NumGiocatori, Intero(2));
+        QCOMPARE(scelta.NomeGiocatore, (Nomi{"Ada       ", "Bruno     "}));
+    }
+
+    // Drawn enlarged, as over the full screen, the dialogs' pictures are their double-density
+    // versions pixel for pixel, not their own pixels magnified.
+    void schermoIntero_figureDoppie()
+    {
+        frmPresent presentazione(&padre, nomi, suoni);
+        frmAbout informazioni(&padre, false);
+        const std::pair<QLabel *, QString> casi[]{
+            {presentazione.findChild<QLabel *>(QStringLiteral("Image1")), QStringLiteral(":/images/bimbo0@2x.png")},
+            {informazioni.findChild<QLabel *>(QStringLiteral("Image2")), QStringLiteral(":/images/busta@2x.png")}};
+        for (const auto &[etichetta, doppia] : casi) {
+            QVERIFY(etichetta);
+            QImage attesa = QImage(doppia, "png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QVERIFY(!attesa.isNull());
+            attesa.setDevicePixelRatio(1.0); // compared as the pixels on the screen
+            QImage tela(etichetta->size() * 2, QImage::Format_ARGB32_Premultiplied);
+            tela.fill(Qt::transparent);
+            QPainter p(&tela);
+            p.scale(2, 2);
+            etichetta->render(&p, {}, {}, QWidget::DrawChildren);
+            p.end();
+            QCOMPARE(tela.copy(QRect(QPoint(0, 0), attesa.size())), attesa);
+        }
     }
 };
 
