@@ -8,6 +8,9 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -47,6 +50,7 @@ Ingrandimento::~Ingrandimento()
 int Ingrandimento::Esegui(QPoint c)
 {
     centro = c;
+    RifaiSegno();
     // A dialog may settle its size only once shown, as a message box does: the window follows.
     connect(proxy, &QGraphicsWidget::geometryChanged, this, &Ingrandimento::Adatta);
     contenuto.show();
@@ -77,6 +81,28 @@ bool Ingrandimento::event(QEvent *evento)
         proxy->setFocus(contenuto.focusWidget() ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
     }
     return esito;
+}
+
+// A message box's sign is a picture made at its own size, which the enlargement would magnify:
+// made again for the enlarged size, from the same drawing.
+void Ingrandimento::RifaiSegno()
+{
+    auto *box = qobject_cast<QMessageBox *>(&contenuto);
+    if (!box)
+        return;
+    QStyle::StandardPixmap quale;
+    switch (box->icon()) {
+    case QMessageBox::Critical: quale = QStyle::SP_MessageBoxCritical; break;
+    case QMessageBox::Warning: quale = QStyle::SP_MessageBoxWarning; break;
+    case QMessageBox::Question: quale = QStyle::SP_MessageBoxQuestion; break;
+    case QMessageBox::Information: quale = QStyle::SP_MessageBoxInformation; break;
+    default: return;
+    }
+    auto *segno = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+    if (!segno || segno->pixmap().isNull())
+        return;
+    const QSize lato = segno->pixmap().deviceIndependentSize().toSize();
+    segno->setPixmap(box->style()->standardIcon(quale, nullptr, box).pixmap(lato, fattore));
 }
 
 // The close box asks the dialog, which decides as it would in a window of its own (a question

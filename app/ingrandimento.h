@@ -27,6 +27,7 @@ protected:
 
 private:
     void Adatta();
+    void RifaiSegno();
 
     QDialog &contenuto;
     QPoint centro;
