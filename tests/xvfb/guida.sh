@@ -202,6 +202,18 @@ restringi() {
     esac
 }
 
+# The visible game window of size "WxH", within SECONDS.
+attendi_misura() {
+    local fine=$((SECONDS + ${2:-10})) w
+    while true; do
+        for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
+            [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == "$1" ]] && echo "$w" && return 0
+        done
+        ((SECONDS < fine)) || return 1
+        sleep 0.1
+    done
+}
+
 # --- the game on a whole screen ----------------------------------------------------------------
 # After `scala_schermo WIDTH HEIGHT`: the window's point (x, y) as seen enlarged, and a rectangle
 # "X Y W H" of it; the pad's key at (column, row). The same arithmetic as the game's: window and

@@ -41,12 +41,7 @@ clic_in "$dialogo" 273 113 # OK, one player
 attendi_chiusura '^Cercanum $' || ko "a click on OK did not close the start dialog"
 
 tasto_qui F11
-fine=$((SECONDS + 10))
-until xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null | while read -r w; do geometria "$w"; done |
-    grep -q " $LARGO $ALTO\$"; do
-    ((SECONDS < fine)) || ko "full screen was not entered"
-    sleep 0.1
-done
+attendi_misura "${LARGO}x${ALTO}" > /dev/null || ko "full screen was not entered"
 scala_schermo "$LARGO" "$ALTO"
 ORIGINE="0 0"
 attendi_cattura "$catture/01-schermo-intero.png" 5 nuovo_visto || ko "'Nuovo Numero' not seen enlarged"

@@ -13,17 +13,6 @@ guida="$(dirname "$0")/guida.sh"
 # shellcheck source=guida.sh
 source "$guida"
 prepara "$catture"
-# The visible game window of size "WxH", within SECONDS.
-attendi_misura() {
-    local fine=$((SECONDS + ${2:-10})) w
-    while true; do
-        for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
-            [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == "$1" ]] && echo "$w" && return 0
-        done
-        ((SECONDS < fine)) || return 1
-        sleep 0.1
-    done
-}
 ok() { echo "ok: $*"; }
 
 readonly LARGO=1920 ALTO=1080

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Asks the window manager to put a window in or out of full screen, as its own menu or a key of
-// its would: the _NET_WM_STATE message to the root window that the desktop's specification sets.
+// its would: the _NET_WM_STATE message to the root window, as desktops agree on it.
 // The exit status is 0 once the message is sent, 2 when the display cannot be opened.
 //   stato_finestra WINDOW_ID entra|esci
 #include <X11/Xlib.h>
