@@ -92,8 +92,9 @@ private:
     QPointer<Avvisi> avvisi; // the game window's only
 };
 
-// Before the first interface is asked for: Qt keeps the first one it makes for a widget.
-void InstallaFabbrica()
+} // namespace
+
+void Accessibilita::Installa()
 {
     static const bool installata = [] {
         QAccessible::installFactory(Fabbrica);
@@ -102,11 +103,9 @@ void InstallaFabbrica()
     Q_UNUSED(installata);
 }
 
-} // namespace
-
 void Accessibilita::Prepara(QWidget *finestra)
 {
-    InstallaFabbrica();
+    Installa();
     Avvisi *avvisi = nullptr;
     if (auto *gioco = qobject_cast<frmCercanum *>(finestra))
         avvisi = new Avvisi(gioco);
@@ -121,7 +120,7 @@ void Accessibilita::TestoCambiato(QObject *etichetta, const QString &primaScritt
 {
     if (!QAccessible::isActive() && !OsservatoreCorrente())
         return;
-    InstallaFabbrica(); // a label may change before its window is prepared
+    Installa(); // a label may change before its window is prepared
     // Offsets as the text interface counts them: a line break is one character there.
     QString prima = primaScritto;
     QString dopo = dopoScritto;

@@ -14,6 +14,12 @@ class QWidget;
 class Accessibilita
 {
 public:
+    // The interfaces of the painted controls and of the game window, for Qt to ask for from now on.
+    // Before any window is built, once the application exists: Qt keeps the first interface it
+    // makes for a widget, and from Qt 6.8 on setting a window's title already makes one. Factories
+    // installed later are asked first, so not before the application, which installs its own.
+    static void Installa();
+
     // Names every control of the window now and each one it polishes later (the board's
     // columns, the balls); installs the interfaces of the painted controls once.
     static void Prepara(QWidget *finestra);

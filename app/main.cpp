@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
     RegolaMemoria();
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
+    Accessibilita::Installa();
     const std::jthread sessione(CollegaBusDiSessione);
     // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
     static IstanzaUnica istanza;

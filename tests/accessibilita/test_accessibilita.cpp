@@ -175,6 +175,8 @@ class TestAccessibilita : public QObject
 {
     Q_OBJECT
 private slots:
+    // As the program does, before it builds any window.
+    void initTestCase() { Accessibilita::Installa(); }
     void finestra_ruoliENomi_data();
     void finestra_ruoliENomi();
     void finestra_ogniControlloHaUnNome();

@@ -297,7 +297,9 @@ TEST_F(DiscoAudio, InSilenzioIlDispositivoSiChiudeEAllaRichiestaRiapre)
     EXPECT_FALSE(uscita.Sospeso());
     ASSERT_TRUE(Finche([&] { return uscita.Sospeso(); }));
     ASSERT_TRUE(Finche([] { return ThreadAudio() == 0; }, 1s));
-    // The disk driver starts its file afresh at each opening: the second sound, whole.
+    // The disk driver starts its file afresh at each opening: the second sound, whole. Its last
+    // buffer reaches the file only when the closing, on a thread of its own, closes the file.
+    Attendi([&](const Campioni &c) { return Uguali(Udibile(c), b); });
     EXPECT_TRUE(Uguali(Udibile(Scritti()), b));
 
     uscita.Riproduci(101, ImmaginePcm(a));

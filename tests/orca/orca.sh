@@ -72,7 +72,8 @@ avvia_orca() {
 }
 avvia_orca
 fine=$((SECONDS + 30))
-until grep -q "ORCA: Startup complete" "$registro" 2> /dev/null; do
+# Orca up to 43 says "Startup complete"; 48 says it has started its event loop instead.
+until grep -q -E "ORCA: (Startup complete|Starting Atspi main event loop)" "$registro" 2> /dev/null; do
     if ! kill -0 "$orca" 2> /dev/null; then
         # One for the same user still ending (a test just before this one) is waited for.
         grep -q "already running" "$lavoro/orca.out" && ((SECONDS + 20 < fine)) &&
@@ -115,7 +116,17 @@ attendi_detto() {
         sleep 0.1
     done
 }
-finestra() { timeout "${2:-20}" xdotool search --sync --onlyvisible --name "$1" 2> /dev/null | head -n1; }
+# The first visible window named so, searched for again until there or out of time: one search
+# dies with BadWindow when a window it looks at goes away meanwhile (the dialog just answered).
+finestra() {
+    local fine=$((SECONDS + ${2:-20})) trovata
+    while ((SECONDS < fine)); do
+        trovata="$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n1 || true)"
+        [[ -n "$trovata" ]] && { echo "$trovata"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
 
 info="$(finestra '^Informazioni $')" || true
 [[ -n "$info" ]] || fallisci "the information window did not appear"
@@ -127,8 +138,6 @@ attendi_detto 0 "giocatore" > /dev/null || fallisci "Orca never spoke the start 
 xdotool key Return
 principale="$(finestra '^Cercanum$' 10)" || true
 [[ -n "$principale" ]] || fallisci "the game window is not there"
-# No window manager gives the game window back its focus once the dialog has gone: as one would.
-xdotool windowfocus --sync "$principale" 2> /dev/null || true
 attendi_detto 0 "Nuovo Numero" > /dev/null || fallisci "Orca never spoke the button 'Nuovo Numero'"
 if [[ "$schermo" == schermo ]]; then
     xdotool key F11

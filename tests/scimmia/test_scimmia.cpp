@@ -279,8 +279,8 @@ private:
 
     void Posta(Azione a)
     {
-        QMetaObject::invokeMethod(
-            contesto.get(), [this, a] { Esegui(a, true); }, Qt::QueuedConnection);
+        const auto esegui = [this, a] { Esegui(a, true); };
+        QMetaObject::invokeMethod(contesto.get(), esegui, Qt::QueuedConnection);
     }
 
     frmCercanum &F() { return *banco->finestra; }

@@ -43,10 +43,16 @@ avvia_xvfb() {
     xdotool mousemove 0 0
 }
 
-# The id of the visible top-level window whose title matches the pattern, within SECONDS.
+# The id of the visible top-level window whose title matches the pattern, within SECONDS. Searched
+# for again until then: one search dies with BadWindow when a window it looks at goes away meanwhile.
 attendi_finestra() {
-    local modello="$1" secondi="${2:-20}"
-    timeout "$secondi" xdotool search --sync --onlyvisible --name "$modello" 2> /dev/null | head -n1
+    local modello="$1" fine=$((SECONDS + ${2:-20})) trovata
+    while ((SECONDS < fine)); do
+        trovata="$(xdotool search --onlyvisible --name "$modello" 2> /dev/null | head -n1 || true)"
+        [[ -n "$trovata" ]] && { echo "$trovata"; return 0; }
+        sleep 0.05
+    done
+    return 1
 }
 
 # Waits until no visible window matches the pattern.
@@ -95,8 +101,9 @@ colori() {
     local -a o=($ORIGINE)
     /usr/bin/convert "$file" -crop "${w}x${h}+$((o[0] + x))+$((o[1] + y))" +repage -depth 8 txt:- |
         awk 'NR > 1 {print toupper(substr($3, 2, 6))}' | sort | uniq -c | sort -rn |
-        awk '{printf "%s %d %d %d %d\n", $2, ("0x" substr($2, 1, 2)) + 0, ("0x" substr($2, 3, 2)) + 0,
-                     ("0x" substr($2, 5, 2)) + 0, $1}'
+        awk 'function h(s) { return (index("0123456789ABCDEF", substr(s, 1, 1)) - 1) * 16 \
+                                    + index("0123456789ABCDEF", substr(s, 2, 1)) - 1 }
+             {printf "%s %d %d %d %d\n", $2, h(substr($2, 1, 2)), h(substr($2, 3, 2)), h(substr($2, 5, 2)), $1}'
 }
 
 # How many pixels of one colour the rectangle holds.

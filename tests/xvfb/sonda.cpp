@@ -6,8 +6,14 @@
 //   STEP pings SENT answered ANSWERED longest MS
 // where MS is the longest time one ping waited for its answer (pings never answered count up to
 // the end of input). The exit status is 0, or 2 when the window cannot be reached.
-//   sonda_ping WINDOW_ID [INTERVAL_MS]
+// Given the processes on the ping's way (the X server, the game), the time that their threads and
+// the probe itself spent ready to run but waiting for a processor is left out of each wait, so that
+// a busy machine does not pass for a window that stopped answering: what remains is the time the
+// window took, sleeping or working, before its event loop answered. The raw figure is printed too:
+//   STEP pings SENT answered ANSWERED raw RAW_MS longest MS
+//   sonda_ping WINDOW_ID [INTERVAL_MS [PID...]]
 #include <X11/Xlib.h>
+#include <dirent.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -15,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,12 +35,33 @@ double Ms(Orologio::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
+// Milliseconds that the threads of a process spent on a run queue so far (the second figure of
+// each thread's schedstat), or 0 where the kernel keeps no such count.
+double InCoda(const std::string &processo)
+{
+    double ns = 0;
+    const std::string cartella = "/proc/" + processo + "/task";
+    if (DIR *d = opendir(cartella.c_str())) {
+        while (const dirent *voce = readdir(d)) {
+            if (voce->d_name[0] == '.')
+                continue;
+            std::ifstream f(cartella + "/" + voce->d_name + "/schedstat");
+            double corsa = 0, attesa = 0;
+            if (f >> corsa >> attesa)
+                ns += attesa;
+        }
+        closedir(d);
+    }
+    return ns / 1e6;
+}
+
 struct Passo
 {
     std::string nome;
     int inviati = 0;
     int risposti = 0;
     double peggiore = 0;
+    double peggioreGrezzo = 0;
 };
 
 } // namespace
@@ -46,6 +74,15 @@ int main(int argc, char *argv[])
     }
     const Window finestra = std::strtoul(argv[1], nullptr, 0);
     const auto intervallo = std::chrono::milliseconds(argc > 2 ? std::atoi(argv[2]) : 10);
+    std::vector<std::string> processi{"self"};
+    for (int i = 3; i < argc; ++i)
+        processi.emplace_back(argv[i]);
+    const auto inCoda = [&processi] {
+        double ms = 0;
+        for (const std::string &p : processi)
+            ms += InCoda(p);
+        return ms;
+    };
     Display *d = XOpenDisplay(nullptr);
     if (!d || finestra == 0) {
         std::fprintf(stderr, "no display or no window\n");
@@ -62,7 +99,13 @@ int main(int argc, char *argv[])
     struct Inviato
     {
         Orologio::time_point quando;
+        double inCoda;
         std::size_t passo;
+    };
+    const auto attesa = [&inCoda](const Inviato &inviato, Orologio::time_point ora, Passo &p) {
+        const double grezza = Ms(ora - inviato.quando);
+        p.peggioreGrezzo = std::max(p.peggioreGrezzo, grezza);
+        p.peggiore = std::max(p.peggiore, std::max(0.0, grezza - (inCoda() - inviato.inCoda)));
     };
     std::map<long, Inviato> inAttesa;
     long numero = 0;
@@ -86,7 +129,7 @@ int main(int argc, char *argv[])
                 return 2;
             }
             XFlush(d);
-            inAttesa[numero] = {ora, passi.size() - 1};
+            inAttesa[numero] = {ora, inCoda(), passi.size() - 1};
             ++passi.back().inviati;
             prossimo = ora + intervallo;
         }
@@ -100,12 +143,12 @@ int main(int argc, char *argv[])
                 continue;
             Passo &p = passi[it->second.passo];
             ++p.risposti;
-            p.peggiore = std::max(p.peggiore, Ms(Orologio::now() - it->second.quando));
+            attesa(it->second, Orologio::now(), p);
             inAttesa.erase(it);
         }
         pollfd fd[2]{{ConnectionNumber(d), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-        const auto attesa = std::chrono::duration_cast<std::chrono::milliseconds>(prossimo - Orologio::now());
-        poll(fd, 2, static_cast<int>(std::max<long>(0, attesa.count())));
+        const auto dormi = std::chrono::duration_cast<std::chrono::milliseconds>(prossimo - Orologio::now());
+        poll(fd, 2, static_cast<int>(std::max<long>(0, dormi.count())));
         if (fd[1].revents & (POLLIN | POLLHUP)) {
             char b[256];
             const ssize_t n = read(STDIN_FILENO, b, sizeof b);
@@ -126,13 +169,12 @@ int main(int argc, char *argv[])
     }
 
     const auto fine = Orologio::now();
-    for (const auto &[n, inviato] : inAttesa) {
-        Passo &p = passi[inviato.passo];
-        p.peggiore = std::max(p.peggiore, Ms(fine - inviato.quando));
-    }
+    for (const auto &[n, inviato] : inAttesa)
+        attesa(inviato, fine, passi[inviato.passo]);
     for (const Passo &p : passi)
         if (p.inviati > 0)
-            std::printf("%s pings %d answered %d longest %.1f\n", p.nome.c_str(), p.inviati, p.risposti, p.peggiore);
+            std::printf("%s pings %d answered %d raw %.1f longest %.1f\n", p.nome.c_str(), p.inviati, p.risposti,
+                        p.peggioreGrezzo, p.peggiore);
     XCloseDisplay(d);
     return 0;
 }
