@@ -4,6 +4,7 @@
 # old), the checkout is copied into it, its packages are installed there, and the tests run in their
 # own mount, pid and network namespaces, where they may make user namespaces and X servers of their own.
 # Skips, saying why, only where debootstrap or the namespaces cannot be had.
+#   debian13.sh [COMMAND...]   with a command, that instead, in the copy (`bash` for a shell there)
 set -euo pipefail
 radice="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${CERCANUM_DEBIAN13:-/var/cache/cercanum/debian13}"
@@ -27,7 +28,9 @@ if [[ "${1:-}" == --dentro ]]; then
     cd /cercanum
     # The packages first, while the network is there; the tests then run without it.
     bash scripts/install-deps.sh
-    exec unshare -n bash scripts/test.sh
+    shift
+    (($#)) || set -- bash scripts/test.sh
+    exec unshare -n "$@"
 fi
 
 if [[ -r /etc/os-release ]] && grep -qx 'VERSION_ID="13"' /etc/os-release; then
@@ -64,7 +67,7 @@ rm -rf "$cache/cercanum"
 mkdir "$cache/cercanum"
 tar -C "$radice" --exclude='./build' --exclude='./build-*' -cf - . | tar -C "$cache/cercanum" --no-same-owner -xf -
 
-echo "Debian 13: the test command in $cache"
+echo "Debian 13: ${*:-the test command} in $cache"
 inizio=$SECONDS
 stato=0
 unshare -m -p -f --propagation private bash -c '
@@ -79,7 +82,8 @@ unshare -m -p -f --propagation private bash -c '
     mount -t proc proc /proc
     umount -l /.vecchia
     rmdir /.vecchia
-    exec bash "/cercanum/scripts/$script" --dentro
-' _ "$cache" "$(basename "$0")" || stato=$?
-echo "Debian 13: the test command ended with status $stato after $((SECONDS - inizio)) s"
+    shift 2
+    exec bash "/cercanum/scripts/$script" --dentro "$@"
+' _ "$cache" "$(basename "$0")" "$@" || stato=$?
+echo "Debian 13: ${*:-the test command} ended with status $stato after $((SECONDS - inizio)) s"
 exit "$stato"
