@@ -118,7 +118,9 @@ bool ConModale(const std::function<void()> &apri, const std::function<void(QWidg
     QElapsedTimer dopo;
     QObject::connect(&sonda, &QTimer::timeout, [&] {
         QWidget *w = QApplication::activeModalWidget();
-        if (w && !agito) {
+        // Once it has the keyboard, as a child meets it: on a busy machine the activation can
+        // come a poll or two after the window shows, and with it the focus into its first box.
+        if (w && !agito && w->isActiveWindow()) {
             agito = true;
             dopo.start();
             azione(w);

@@ -17,7 +17,9 @@ prepara() {
     catture="$1"
     rm -rf "$catture"
     mkdir -p "$catture"
-    lavoro="$(mktemp -d)"
+    # In memory where there is a tmpfs: the X server's screen file on a disk stalls the server
+    # whenever the machine writes much, and every answer from the game waits for it.
+    lavoro="$(mktemp -d -p /dev/shm 2> /dev/null || mktemp -d)"
     export XDG_RUNTIME_DIR="$lavoro"
     pids=()
     trap 'kill "${pids[@]}" 2> /dev/null || true; rm -rf "$lavoro"' EXIT
