@@ -2,6 +2,7 @@
 #include "accessibilita.h"
 #include "caratteri.h"
 #include "dialoghireali.h"
+#include "finestradistrutta.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
 #include "istanzaunica.h"
@@ -9,6 +10,7 @@
 #include "messaggireali.h"
 #include "orologioreale.h"
 #include "preparativi.h"
+#include "schermointero.h"
 #include "stilecercanum.h"
 #include "suoni.h"
 #include "terminazionereale.h"
@@ -55,6 +57,11 @@ int main(int argc, char *argv[])
     TerminazioneReale terminazione(suoni);
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     Accessibilita::Prepara(&finestra);
+    // With the game's window destroyed by another client there is nothing left to play in or to end
+    // it from: it ends, and its lock goes with it.
+    const FinestraDistrutta finestraPersa(
+        [&finestra](const QWidget &w) { return &w == &finestra || &w == finestra.Schermo(); },
+        [&terminazione](QWidget &) { terminazione.TerminaSubito(); });
     // A classroom's touch screen often has no keyboard: there the game opens on the whole screen,
     // with its number pad.
     const QList<const QInputDevice *> dispositivi = QInputDevice::devices();
