@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     RegolaMemoria();
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
-    const std::jthread sessione(CollegaBusDiSessione);
+    std::jthread sessione(CollegaBusDiSessione);
     // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
     static IstanzaUnica istanza;
     if (!istanza.Acquisisci())
@@ -68,6 +68,9 @@ int main(int argc, char *argv[])
     if (std::any_of(dispositivi.begin(), dispositivi.end(),
                     [](const QInputDevice *d) { return d->type() == QInputDevice::DeviceType::TouchScreen; }))
         finestra.ApriASchermoIntero();
+    // Joined here, not left to its destructor: the game ends through std::exit, which destroys no
+    // local. The window's accessibility has waited for the bus already, so this costs nothing.
+    sessione.join();
     finestra.Form_Load();
     // What start-up built and dropped (the font configuration's parse above all) goes back too.
     RestituisciMemoria();
