@@ -2,7 +2,6 @@
 #include "ingrandimento.h"
 
 #include "finestradistrutta.h"
-
 #include "schermointero.h"
 #include "tastiera.h"
 
