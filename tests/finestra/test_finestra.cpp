@@ -227,7 +227,7 @@ void TestFinestra::casella_soloCifreDaOgniVia()
 
     // What got in is judged as a typed answer.
     QTest::keyClick(casella, Qt::Key_Return);
-    QVERIFY(b.messaggi.mostrati.back().titolo == QStringLiteral("Errore")); // 37 is above 10
+    QCOMPARE(b.messaggi.mostrati.back().titolo, QStringLiteral("Errore")); // 37 is above 10
     QCOMPARE(f.Stato().NumRisposte(), Intero(0));
 }
 
