@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ingrandimento.h"
 
+#include "finestradistrutta.h"
 #include "schermointero.h"
 #include "tastiera.h"
 
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 Ingrandimento::Ingrandimento(QDialog &c, qreal f, QWidget *padre)
     : QDialog(padre, c.windowFlags())
@@ -119,16 +121,26 @@ void Ingrandimento::keyPressEvent(QKeyEvent *evento)
     evento->ignore();
 }
 
-int EseguiSopra(QDialog &dialogo, QWidget *padre)
+EsitoDialogo EseguiSopra(QDialog &dialogo, QWidget *padre)
 {
-    int esito;
+    std::optional<Ingrandimento> ingrandimento;
+    QPoint centro;
     if (auto *schermo = qobject_cast<SchermoIntero *>(padre); schermo && schermo->Attivo()) {
-        Ingrandimento finestra(dialogo, schermo->Fattore(), schermo);
-        const QPoint centro = schermo->mapToGlobal(schermo->mapFromScene(schermo->RettangoloGioco().center()));
-        esito = finestra.Esegui(centro);
-    } else {
-        esito = dialogo.exec();
+        ingrandimento.emplace(dialogo, schermo->Fattore(), schermo);
+        centro = schermo->mapToGlobal(schermo->mapFromScene(schermo->RettangoloGioco().center()));
     }
+    QDialog *finestra = ingrandimento ? &*ingrandimento : &dialogo;
+    EsitoDialogo esito{};
+    // Its window gone, the dialog ends as its close box would end it; one that refuses to close
+    // (a question to be answered) ends without an answer, and the caller hears why.
+    const FinestraDistrutta guardia([finestra](const QWidget &w) { return &w == finestra; },
+                                    [finestra, &esito](QWidget &) {
+                                        esito.persa = true;
+                                        finestra->close();
+                                        if (finestra->isVisible())
+                                            finestra->done(QDialog::Rejected);
+                                    });
+    esito.risultato = ingrandimento ? ingrandimento->Esegui(centro) : dialogo.exec();
     RestituisciTastiera(padre);
     return esito;
 }

@@ -37,6 +37,12 @@ private:
     QGraphicsProxyWidget *proxy;
 };
 
+struct EsitoDialogo
+{
+    int risultato;      // what the dialog ended with
+    bool persa = false; // its window was destroyed by another client, and it ended as if closed
+};
+
 // Runs `dialogo` modally over `padre`, enlarged when `padre` is the game's full screen, and
 // gives the keyboard back to `padre` afterwards.
-int EseguiSopra(QDialog &dialogo, QWidget *padre);
+EsitoDialogo EseguiSopra(QDialog &dialogo, QWidget *padre);

@@ -2,6 +2,7 @@
 #include "accessibilita.h"
 #include "caratteri.h"
 #include "dialoghireali.h"
+#include "finestradistrutta.h"
 #include "fontecasualeorologio.h"
 #include "frmcercanum.h"
 #include "istanzaunica.h"
@@ -9,6 +10,7 @@
 #include "messaggireali.h"
 #include "orologioreale.h"
 #include "preparativi.h"
+#include "schermointero.h"
 #include "stilecercanum.h"
 #include "suoni.h"
 #include "terminazionereale.h"
@@ -28,7 +30,7 @@ int main(int argc, char *argv[])
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
     QApplication app(argc, argv);
     Accessibilita::Installa();
-    const std::jthread sessione(CollegaBusDiSessione);
+    std::jthread sessione(CollegaBusDiSessione);
     // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
     static IstanzaUnica istanza;
     if (!istanza.Acquisisci())
@@ -56,12 +58,20 @@ int main(int argc, char *argv[])
     TerminazioneReale terminazione(suoni);
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     Accessibilita::Prepara(&finestra);
+    // With the game's window destroyed by another client there is nothing left to play in or to end
+    // it from: it ends, and its lock goes with it.
+    const FinestraDistrutta finestraPersa(
+        [&finestra](const QWidget &w) { return &w == &finestra || &w == finestra.Schermo(); },
+        [&terminazione](QWidget &) { terminazione.TerminaSubito(); });
     // A classroom's touch screen often has no keyboard: there the game opens on the whole screen,
     // with its number pad.
     const QList<const QInputDevice *> dispositivi = QInputDevice::devices();
     if (std::any_of(dispositivi.begin(), dispositivi.end(),
                     [](const QInputDevice *d) { return d->type() == QInputDevice::DeviceType::TouchScreen; }))
         finestra.ApriASchermoIntero();
+    // Joined here, not left to its destructor: the game ends through std::exit, which destroys no
+    // local. The window's accessibility has waited for the bus already, so this costs nothing.
+    sessione.join();
     finestra.Form_Load();
     // What start-up built and dropped (the font configuration's parse above all) goes back too.
     RestituisciMemoria();

@@ -56,31 +56,36 @@ Messaggi::Risposta MessaggiReali::Mostra(QWidget *padre, const QString &testo, c
                                          Pulsanti pulsanti)
 {
     const MemoriaRestituitaIntorno memoria;
-    Scatola box(padre, pulsanti == Pulsanti::SiNo);
-    box.setWindowTitle(titolo);
-    box.setTextFormat(Qt::PlainText); // a player's text must never be read as markup
-    box.setText(testo);
-    switch (icona) {
-    case Icona::Stop: box.setIcon(QMessageBox::Critical); break;
-    case Icona::Esclamazione: box.setIcon(QMessageBox::Warning); break;
-    case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
+    // A question whose window another client destroyed is asked again in a new one: it must be
+    // answered, and its answer may end the program.
+    for (;;) {
+        Scatola box(padre, pulsanti == Pulsanti::SiNo);
+        box.setWindowTitle(titolo);
+        box.setTextFormat(Qt::PlainText); // a player's text must never be read as markup
+        box.setText(testo);
+        switch (icona) {
+        case Icona::Stop: box.setIcon(QMessageBox::Critical); break;
+        case Icona::Esclamazione: box.setIcon(QMessageBox::Warning); break;
+        case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
+        }
+        // Named here, not by Qt's translations, which an installation may lack: the boxes speak
+        // Italian everywhere, and S and N answer the question.
+        if (pulsanti == Pulsanti::SiNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.button(QMessageBox::Yes)->setText(TestoSi);
+            box.button(QMessageBox::No)->setText(TestoNo);
+            // Some desktops would make No the default; Enter must mean Yes.
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+            box.button(QMessageBox::Ok)->setText(TestoOk);
+            box.setDefaultButton(QMessageBox::Ok);
+            box.setEscapeButton(QMessageBox::Ok);
+        }
+        const EsitoDialogo esito = EseguiSopra(box, padre);
+        if (pulsanti == Pulsanti::Ok)
+            return Risposta::Ok;
+        if (!esito.persa)
+            return esito.risultato == QMessageBox::Yes ? Risposta::Si : Risposta::No;
     }
-    // Named here, not by Qt's translations, which an installation may lack: the boxes speak
-    // Italian everywhere, and S and N answer the question.
-    if (pulsanti == Pulsanti::SiNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(TestoSi);
-        box.button(QMessageBox::No)->setText(TestoNo);
-        // Some desktops would make No the default; Enter must mean Yes.
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.button(QMessageBox::Ok)->setText(TestoOk);
-        box.setDefaultButton(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
-    }
-    const int scelta = EseguiSopra(box, padre);
-    if (pulsanti == Pulsanti::Ok)
-        return Risposta::Ok;
-    return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;
 }

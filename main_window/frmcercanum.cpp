@@ -32,6 +32,8 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 
 namespace D = Disposizione;
@@ -136,6 +138,9 @@ void frmCercanum::CreaControlliFinestra()
     txtInput->setFont(Fabbrica::Font(D::Font::Risposta));
     txtInput->setAlignment(Qt::AlignCenter);
     txtInput->setMaxLength(D::LunghezzaRisposta);
+    // Only digits, however they come: the key preview drops every other key, and this the rest of
+    // what a text box takes in (a paste from the menu or the middle button, a drop, an input method).
+    txtInput->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtInput));
     Tavolozza::Imposta(txtInput, QPalette::Base, Fabbrica::Colore(Colore::GialloChiaro));
     txtInput->setEnabled(false);
 
@@ -270,7 +275,7 @@ Compito frmCercanum::VerificaFineGioco()
         tabellone->MostraEntrambiBimbi();
     emit MessaggioCompleto(Momento::FineGioco);
     cmdNew->hide();
-    txtInput->clear();
+    SvuotaRisposta();
     txtInput->setEnabled(false);
     const Messaggi::Risposta scelta = servizi.messaggi.Mostra(PadreDialoghi(), Testi::FineDelGioco, Testi::Titolo,
                                                               Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);

@@ -86,6 +86,7 @@ private:
 
     // A number.
     void PreparaNumero();
+    void SvuotaRisposta();
     Compito AnnunciaNumero(Intero n);
     Compito GiudicaRisposta();
     void MostraErrore();

@@ -37,11 +37,18 @@ Compito frmCercanum::cmdNew_Click()
 void frmCercanum::PreparaNumero()
 {
     tabellone->NascondiPuntiRealizzati();
-    txtInput->clear();
+    SvuotaRisposta();
     Tavolozza::Imposta(txtInput, QPalette::Base, Fabbrica::Colore(Colore::Bianco));
     partita.PreparaNumero(servizi.caso);
     lblMessaggio->ImpostaTesto(Testi::ScriviNumero + QString::number(partita.NumMax()));
     pista->ResetBall();
+}
+
+// Emptied as a new box would be: setText forgets the box's undo history, which clear() would lengthen
+// with every answer of the morning, and whose "Annulla" would bring back the answers of earlier numbers.
+void frmCercanum::SvuotaRisposta()
+{
+    txtInput->setText({});
 }
 
 // The announcement holds input from its first letter to its last blink: a digit typed meanwhile
@@ -87,7 +94,7 @@ void frmCercanum::MostraErrore()
 {
     servizi.messaggi.Mostra(PadreDialoghi(), Testi::Errore + QString::number(partita.NumMax()), Testi::TitoloErrore,
                             Messaggi::Icona::Stop, Messaggi::Pulsanti::Ok);
-    txtInput->clear();
+    SvuotaRisposta();
     txtInput->setFocus();
 }
 
@@ -128,7 +135,7 @@ Compito frmCercanum::VerificaRisposta(Intero a)
         ChiudiNumero(r, Testi::Esatto + QString::number(r.numero) + s2);
     } else {
         lblMessaggio->ImpostaTesto(r.esito == Esito::TroppoGrande ? Testi::TroppoGrande : Testi::TroppoPiccolo);
-        txtInput->clear();
+        SvuotaRisposta();
         txtInput->setFocus();
         riscontro->MostraSmile(r.numero);
         co_await pista->AppendBall(r.numero, a, partita.NumSegreto());

@@ -4,7 +4,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -13,6 +18,33 @@
 #include <algorithm>
 
 using namespace Cerca;
+
+namespace {
+
+// Chooses the entry of the box's own context menu that does what the standard key does (undo,
+// paste), found by the shortcut it shows, whatever the language of its text. False when the entry
+// is disabled.
+bool DalMenu(QLineEdit *casella, QKeySequence::StandardKey voce)
+{
+    const QPoint punto(5, 5);
+    QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, casella->mapToGlobal(punto));
+    QApplication::sendEvent(casella, &evento);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (!menu)
+        qFatal("the answer box opened no context menu");
+    const QString scorciatoia = QKeySequence(voce).toString(QKeySequence::NativeText);
+    bool scelta = false;
+    for (QAction *a : menu->actions()) {
+        if (a->text().section(QLatin1Char('\t'), 1) == scorciatoia && a->isEnabled()) {
+            a->trigger();
+            scelta = true;
+        }
+    }
+    menu->close();
+    return scelta;
+}
+
+} // namespace
 
 class TestFinestra : public QObject
 {
@@ -23,6 +55,8 @@ private slots:
     void tasti_passanoPrimaPerLaFinestra();
     void tasti_primoTastoMostraIlPromemoria();
     void tasti_invioEdEsc();
+    void casella_soloCifreDaOgniVia();
+    void casella_annullaNonRiportaLeRisposte();
     void numero_annuncioETesto();
     void numero_indovinatoAllaPrimaEDopo();
     void numero_persoAllaVentesima();
@@ -103,7 +137,7 @@ void TestFinestra::tasti_passanoPrimaPerLaFinestra()
     QTest::keyClick(casella, Qt::Key_Backspace);
     QCOMPARE(casella->text(), QStringLiteral("71"));
 
-    // Text pasted in is no answer: the error again, nothing counted.
+    // Text that is no number, however it got there, is no answer: the error again, nothing counted.
     casella->setText(QStringLiteral("1e3"));
     QTest::keyClick(casella, Qt::Key_Return);
     QCOMPARE(b.messaggi.mostrati.size(), std::size_t(2));
@@ -149,6 +183,92 @@ void TestFinestra::tasti_invioEdEsc()
         QTest::keyClick(w, Qt::Key_Escape);
     }
     QCOMPARE(b.terminazione.richieste, 3);
+}
+
+// Whatever way text comes into the answer box, only digits get in, at most three, as typed ones.
+void TestFinestra::casella_soloCifreDaOgniVia()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    NuovoNumero(b, 5);
+    QLineEdit *casella = Casella(f);
+
+    // The context menu's paste (the middle button's pastes the same way, from the selection).
+    QGuiApplication::clipboard()->setText(QStringLiteral("a-1"));
+    QVERIFY(DalMenu(casella, QKeySequence::Paste));
+    QCOMPARE(casella->text(), QString());
+    QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+    QVERIFY(DalMenu(casella, QKeySequence::Paste));
+    QCOMPARE(casella->text(), QStringLiteral("42"));
+    QVERIFY(DalMenu(casella, QKeySequence::Paste));
+    QCOMPARE(casella->text(), QStringLiteral("424"));
+
+    // An input method's text, and a drop.
+    casella->setText({});
+    for (const QString &arriva :
+         {QStringLiteral("x"), QStringLiteral("1 "), QStringLiteral("٣"), QStringLiteral("7")}) {
+        QInputMethodEvent composto;
+        composto.setCommitString(arriva);
+        QApplication::sendEvent(casella, &composto);
+    }
+    QCOMPARE(casella->text(), QStringLiteral("7"));
+    for (const QString &trascinato : {QStringLiteral("b2"), QStringLiteral("3")}) {
+        QMimeData dati;
+        dati.setText(trascinato);
+        const QPoint centro = casella->rect().center();
+        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, {});
+        QApplication::sendEvent(casella, &entra);
+        QDragMoveEvent passa(centro, Qt::CopyAction, &dati, Qt::LeftButton, {});
+        QApplication::sendEvent(casella, &passa);
+        QDropEvent lascia(QPointF(centro), Qt::CopyAction, &dati, Qt::LeftButton, {});
+        QApplication::sendEvent(casella, &lascia);
+    }
+    QCOMPARE(casella->text(), QStringLiteral("37")); // dropped at the middle, before the 7
+
+    // What got in is judged as a typed answer.
+    QTest::keyClick(casella, Qt::Key_Return);
+    QCOMPARE(b.messaggi.mostrati.back().titolo, QStringLiteral("Errore")); // 37 is above 10
+    QCOMPARE(f.Stato().NumRisposte(), Intero(0));
+}
+
+// The game empties the box as a new one: its undo history goes too, and the context menu's undo
+// never brings back an answer given before, in this number or an earlier one.
+void TestFinestra::casella_annullaNonRiportaLeRisposte()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    QLineEdit *casella = Casella(f);
+    auto vuotaSenzaStoria = [&] {
+        QCOMPARE(casella->text(), QString());
+        QVERIFY(!casella->isUndoAvailable());
+        QVERIFY(!DalMenu(casella, QKeySequence::Undo));
+        QCOMPARE(casella->text(), QString());
+    };
+    NuovoNumero(b, 5);
+    // Within an answer the undo still works.
+    QTest::keyClicks(casella, QStringLiteral("36"));
+    QVERIFY(DalMenu(casella, QKeySequence::Undo));
+    QCOMPARE(casella->text(), QString());
+    QVERIFY(DalMenu(casella, QKeySequence::Redo));
+    QCOMPARE(casella->text(), QStringLiteral("36"));
+    QTest::keyClick(casella, Qt::Key_Return); // above 10: the error box empties it
+    vuotaSenzaStoria();
+    Rispondi(f, QStringLiteral("3")); // too small
+    vuotaSenzaStoria();
+    Rispondi(f, QStringLiteral("5")); // found: it stays in the box until the next number
+    NuovoNumero(b, 2);
+    vuotaSenzaStoria();
+    // The last number of a game, and the next game's first.
+    for (int i = 1; i < 15; ++i) {
+        Rispondi(f, QStringLiteral("2"));
+        NuovoNumero(b, 2);
+    }
+    QTest::keyClicks(casella, QStringLiteral("7"));
+    QTest::keyClick(casella, Qt::Key_Backspace);
+    Rispondi(f, QStringLiteral("2"));
+    QCOMPARE(b.diario.count(QStringLiteral("presentazione")), 2);
+    NuovoNumero(b, 2);
+    vuotaSenzaStoria();
 }
 
 void TestFinestra::numero_annuncioETesto()

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The two small windows as an X11 desktop sees them: off the task bar and without an icon,
-// while the game window keeps its icon.
+// while the game window keeps its icon. And the X selection, which only a real X server has,
+// pasted into the answer box with the middle button.
+#include "banco.h"
 #include "caratteri.h"
+#include "cerca.h"
 #include "frmabout.h"
 #include "frmpresent.h"
 #include "suoni.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -92,6 +96,22 @@ private slots:
             d->hide();
         }
         QVERIFY(!Contiene(Proprieta(gioco, "_NET_WM_STATE"), Atomo("_NET_WM_STATE_SKIP_TASKBAR")));
+    }
+
+    // Only digits get in, as typed ones.
+    void tastoCentraleIncollaSoloCifre()
+    {
+        Banco b;
+        frmCercanum &f = b.Avvia();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Cerca::NuovoNumero(b, 5);
+        QLineEdit *casella = Cerca::Casella(f);
+        QVERIFY(QGuiApplication::clipboard()->supportsSelection());
+        for (const auto &[selezione, atteso] : {std::pair{"a-1", ""}, std::pair{"9", "9"}, std::pair{"1x", "9"}}) {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(selezione), QClipboard::Selection);
+            QTest::mouseClick(casella, Qt::MiddleButton, {}, casella->rect().center());
+            QCOMPARE(casella->text(), QString::fromLatin1(atteso));
+        }
     }
 };
 
