@@ -61,11 +61,15 @@ if [[ ! -f "$cache/.fatta" ]] || [[ -n "$(find "$cache/.fatta" -mtime +6)" ]]; t
 fi
 cp /etc/resolv.conf "$cache/etc/resolv.conf" 2> /dev/null || true
 
-# The checkout as it stands, history included (the format check lists files through git), without
-# the builds of this machine; owned by root there, so git trusts it.
+# The checkout's files as they stand, tracked or new, without this machine's builds; a repository
+# of their own there, since the format check lists files through git (a worktree's .git points
+# outside); owned by root there, so git trusts it.
 rm -rf "$cache/cercanum"
 mkdir "$cache/cercanum"
-tar -C "$radice" --exclude='./build' --exclude='./build-*' -cf - . | tar -C "$cache/cercanum" --no-same-owner -xf -
+git -C "$radice" ls-files -z --cached --others --exclude-standard |
+    tar -C "$radice" --null -T - --ignore-failed-read -cf - | tar -C "$cache/cercanum" --no-same-owner -xf -
+git -C "$cache/cercanum" init -q
+git -C "$cache/cercanum" add -A
 
 echo "Debian 13: ${*:-the test command} in $cache"
 inizio=$SECONDS
