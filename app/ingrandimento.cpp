@@ -129,6 +129,7 @@ int EseguiSopra(QDialog &dialogo, QWidget *padre)
     } else {
         esito = dialogo.exec();
     }
-    RestituisciTastiera(padre);
+    // The window under it takes the keyboard back.
+    Tastiera::Prendi(padre);
     return esito;
 }

@@ -2,6 +2,7 @@
 #include "schermointero.h"
 
 #include "disposizione.h"
+#include "tastiera.h"
 #include "tastierino.h"
 
 #include <QCloseEvent>
@@ -72,7 +73,7 @@ void SchermoIntero::Entra()
         setGeometry(schermo->geometry());
     Disponi();
     showFullScreen();
-    activateWindow();
+    Tastiera::Prendi(this);
     proxyGioco->setFocus();
 }
 
@@ -89,7 +90,7 @@ void SchermoIntero::Esci()
     gioco->move(centro - gioco->rect().center());
     if (visibile) {
         gioco->show();
-        gioco->activateWindow();
+        Tastiera::Prendi(gioco);
     }
     emit Uscito();
 }
