@@ -8,6 +8,7 @@
 #include "memoria.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
+#include "piattaforma.h"
 #include "preparativi.h"
 #include "stilecercanum.h"
 #include "suoni.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
 {
     RegolaMemoria();
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
+    ScegliPiattaforma();
     QApplication app(argc, argv);
     const std::jthread sessione(CollegaBusDiSessione);
     // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
