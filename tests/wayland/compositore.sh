@@ -20,6 +20,18 @@ prepara_utente() {
 utente() {
     "${come[@]}" env -i HOME="$lavoro" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$@"
 }
+# The same in the background, its output into LOG; its pid (the command's own, so that the end of
+# the script ends it) into `ultimo` and `pids`.
+avvia_utente() {
+    local registro="$1"
+    shift
+    (exec "${come[@]}" env -i HOME="$lavoro" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 "$@" \
+        > "$registro" 2>&1) &
+    ultimo=$!
+    pids+=("$ultimo")
+}
+# A test stopped from outside (ctest's time limit) ends what it started too.
+trap 'exit 1' TERM INT
 
 # --- sway ---------------------------------------------------------------------------------------
 # Starts sway on a WIDTHxHEIGHT headless output, XWayland with it; exports what swaymsg, grim and
@@ -29,9 +41,8 @@ avvia_sway() {
 output HEADLESS-1 resolution $1
 xwayland enable
 EOF
-    utente WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-        sway -c "$lavoro/sway.conf" > "$catture/sway.log" 2>&1 &
-    pids+=($!)
+    avvia_utente "$catture/sway.log" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -c "$lavoro/sway.conf"
     local i
     for i in $(seq 200); do
         ls "$runtime"/sway-ipc.* > /dev/null 2>&1 && [[ -S "$runtime/wayland-1" ]] && break
@@ -45,8 +56,16 @@ EOF
     sessione=(WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$SWAYSOCK")
     # Each wtype adds a keyboard of its own and the first key typed through a new one can be
     # lost: one stays for the whole session.
-    utente "${sessione[@]}" wtype -s 100000000 > /dev/null 2>&1 &
-    pids+=($!)
+    avvia_utente /dev/null "${sessione[@]}" wtype -s 100000000
+    # From here on the keys go through wtype, to whichever window sway gave the keyboard.
+    tasto_qui() {
+        local t
+        for t in "$@"; do
+            nella_sessione wtype -k "$t"
+            sleep 0.05
+        done
+    }
+    scrivi_qui() { nella_sessione wtype -d 30 "$1"; }
 }
 nella_sessione() { utente "${sessione[@]}" "$@"; }
 albero() { nella_sessione swaymsg -t get_tree; }
@@ -108,11 +127,3 @@ attendi_stato() {
 }
 campo() { cut -d'|' -f"$1" <<< "$2"; }
 
-tasto_qui() {
-    local t
-    for t in "$@"; do
-        nella_sessione wtype -k "$t"
-        sleep 0.05
-    done
-}
-scrivi_qui() { nella_sessione wtype -d 30 "$1"; }

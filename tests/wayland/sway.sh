@@ -55,9 +55,8 @@ else
     [[ -s "$lavoro/display" ]] || ko "sway's XWayland gave no display"
     piattaforma=(QT_QPA_PLATFORM=xcb DISPLAY="$(cat "$lavoro/display")")
 fi
-nella_sessione "${piattaforma[@]}" "$programma" > "$catture/programma.log" 2>&1 &
-gioco=$!
-pids+=("$gioco")
+avvia_utente "$catture/programma.log" "${sessione[@]}" "${piattaforma[@]}" "$programma"
+gioco=$ultimo
 
 # Every check on the tree also makes sure nothing of the game asks for attention.
 nessuna_urgente() {
