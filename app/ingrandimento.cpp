@@ -4,6 +4,7 @@
 #include "schermointero.h"
 #include "tastiera.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
@@ -14,6 +15,54 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+namespace {
+
+// On Wayland sway gives the keyboard to a window clicked under its dialog and stacks it over the
+// dialog, and a client can neither raise a window nor take the keyboard back there (asking only
+// marks it urgent): the dialog would wait unseen under a game that answers nothing. Shown again,
+// it is a new window, which sway puts on top with the keyboard. GNOME and KDE hand the keyboard
+// to the dialog themselves, so the window under it is not activated and nothing is shown again.
+class DavantiAlModale : public QObject
+{
+public:
+    explicit DavantiAlModale(QDialog &m)
+        : modale(m)
+    {
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            qApp->installEventFilter(this);
+    }
+
+    // Runs the modal loop again each time it was left only to be shown anew.
+    int Esegui()
+    {
+        int esito;
+        do {
+            daRiaprire = false;
+            esito = modale.exec();
+        } while (daRiaprire);
+        return esito;
+    }
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::WindowActivate && oggetto->isWidgetType() && modale.isVisible()) {
+            const auto *w = static_cast<QWidget *>(oggetto);
+            if (w->isWindow() && w != &modale && !modale.isAncestorOf(w) && !daRiaprire) {
+                daRiaprire = true;
+                modale.hide(); // ends this turn of the loop
+            }
+        }
+        return false;
+    }
+
+private:
+    QDialog &modale;
+    bool daRiaprire = false;
+};
+
+} // namespace
 
 Ingrandimento::Ingrandimento(QDialog &c, qreal f, QWidget *padre)
     : QDialog(padre, c.windowFlags())
@@ -55,7 +104,7 @@ int Ingrandimento::Esegui(QPoint c)
     connect(proxy, &QGraphicsWidget::geometryChanged, this, &Ingrandimento::Adatta);
     contenuto.show();
     Adatta();
-    exec();
+    DavantiAlModale(*this).Esegui();
     return contenuto.result();
 }
 
@@ -127,7 +176,7 @@ int EseguiSopra(QDialog &dialogo, QWidget *padre)
         const QPoint centro = schermo->mapToGlobal(schermo->mapFromScene(schermo->RettangoloGioco().center()));
         esito = finestra.Esegui(centro);
     } else {
-        esito = dialogo.exec();
+        esito = DavantiAlModale(dialogo).Esegui();
     }
     // The window under it takes the keyboard back.
     Tastiera::Prendi(padre);
