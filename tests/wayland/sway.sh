@@ -59,6 +59,20 @@ fi
 avvia_utente "$catture/programma.log" "${sessione[@]}" "${piattaforma[@]}" "$programma"
 gioco=$ultimo
 
+# Where the 564x370 game window with the keyboard stands: the full-screen window, shrunk by sway
+# before it goes, may linger in the tree a moment.
+origine_finestra() {
+    finestre | awk -F'|' '$1 == "Cercanum" && $4 == 1 {split($2, g, " "); if (g[3] "x" g[4] == "564x370") print $2}' |
+        tail -n1
+}
+# The answer box drawn in the window where sway has it now (it settles the place after the size).
+casella_vista() {
+    local x y
+    read -r x y _ _ <<< "$(origine_finestra)"
+    ORIGINE="$x $y"
+    [[ -n "$x" ]] && prevale "$BIANCO" "$TXTINPUT" "$1"
+}
+
 # Every check on the tree also makes sure nothing of the game asks for attention.
 nessuna_urgente() {
     local urgenti
@@ -143,10 +157,7 @@ for volta in 1 2 3; do
     cattura "$catture/06-schermo-$volta.png"
     tasto_qui F11
     attendi_stato Cercanum 564x370 0 1 - || ko "F11 did not give back the window, time $volta: $(finestre)"
-    principale="$(attendi_titolo Cercanum)"
-    read -r px py _ _ <<< "$(campo 2 "$principale")"
-    ORIGINE="$px $py"
-    attendi_cattura "$catture/07-finestra-$volta.png" 10 prevale "$BIANCO" "$TXTINPUT" ||
+    attendi_cattura "$catture/07-finestra-$volta.png" 10 casella_vista ||
         ko "the window is not drawn with its answer box after full screen $volta"
 done
 nessuna_urgente
@@ -160,8 +171,13 @@ sleep 0.5
 attendi_stato Cercanum 1024x768 1 1 - 1 || ko "sway's full screen ended by itself: $(finestre)"
 nella_sessione swaymsg -q '[title="^Cercanum$"] fullscreen disable'
 attendi_stato Cercanum 564x370 0 1 - || ko "leaving sway's full screen did not give back the window: $(finestre)"
-cattura "$catture/07-finestra-sway.png"
+attendi_cattura "$catture/07-finestra-sway.png" 10 casella_vista ||
+    ko "the window is not drawn with its answer box after sway's full screen (at $ORIGINE): $(finestre)"
 ok "sway's own full screen entered and left; the 564x370 window back"
+
+# The answer box shows typed digits: dark pixels beyond its caret's.
+vuota="$(colori "$catture/07-finestra-sway.png" $TXTINPUT | awk '$2 < 100 && $3 < 100 && $4 < 100 {n += $5} END {print n + 0}')"
+scritto() { (($(colori "$1" $TXTINPUT | awk '$2 < 100 && $3 < 100 && $4 < 100 {n += $5} END {print n + 0}') > vuota + 10)); }
 
 # --- answers by halves until the number is found ------------------------------------------------
 minimo=0
@@ -171,6 +187,12 @@ trovato=""
 while [[ -z "$trovato" ]] && ((minimo <= massimo && risposte < 20)); do
     tentativo=$(((minimo + massimo) / 2))
     scrivi_qui "$tentativo"
+    # sway may hand the keyboard to a window that came back a moment before XWayland does: a
+    # digit it dropped is typed again, as a child would, once the box still shows none.
+    if ! attendi_cattura "$catture/08-scritto.png" 3 scritto; then
+        scrivi_qui "$tentativo"
+        attendi_cattura "$catture/08-scritto.png" 5 scritto || ko "the answer $tentativo never reached the box"
+    fi
     tasto_qui Return
     risposte=$((risposte + 1))
     file="$catture/08-risposta-$risposte.png"
