@@ -10,6 +10,7 @@
 #include "orologioreale.h"
 #include "piattaforma.h"
 #include "preparativi.h"
+#include "risveglio.h"
 #include "stilecercanum.h"
 #include "suoni.h"
 #include "terminazionereale.h"
@@ -32,8 +33,11 @@ int main(int argc, char *argv[])
     const std::jthread sessione(CollegaBusDiSessione);
     // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
     static IstanzaUnica istanza;
-    if (!istanza.Acquisisci())
-        return 0; // another copy is running: leave before showing anything
+    if (!istanza.Acquisisci()) {
+        // Another copy is running: it comes to the front, and this one leaves before showing anything.
+        Risveglio::Sveglia();
+        return 0;
+    }
 
     // The text boxes' context menus in Italian ("Taglia", "Copia", "Incolla"...); the message
     // boxes name their buttons themselves, so they need none of it.
@@ -57,6 +61,7 @@ int main(int argc, char *argv[])
     TerminazioneReale terminazione(suoni);
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     Accessibilita::Prepara(&finestra);
+    new Risveglio(finestra); // owned by the window
     // A classroom's touch screen often has no keyboard: there the game opens on the whole screen,
     // with its number pad.
     const QList<const QInputDevice *> dispositivi = QInputDevice::devices();

@@ -12,4 +12,11 @@ namespace Tastiera {
 // would go nowhere, and Enter would no longer press "Nuovo Numero".
 void Prendi(QWidget *w);
 
+// Asks for the window of `w` to come to the front with the keyboard, on behalf of what the user did
+// at X server time `tempo` (0: unknown), so a window manager that guards the focus lets it.
+void Chiedi(QWidget *w, unsigned int tempo);
+
+// The X server's time now, through a connection of its own; 0 without an X display.
+unsigned int OraX();
+
 } // namespace Tastiera

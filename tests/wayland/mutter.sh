@@ -48,8 +48,9 @@ done
 export DISPLAY="$display" XAUTHORITY="$(compgen -G "$runtime/.mutter-Xwaylandauth.*" | head -n1)"
 unset QT_QPA_PLATFORM
 
-avvia_utente "$catture/programma.log" DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY" WAYLAND_DISPLAY=wayland-0 \
-    XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME "$programma"
+desktop=(DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY" WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland
+    XDG_CURRENT_DESKTOP=GNOME DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus")
+avvia_utente "$catture/programma.log" "${desktop[@]}" "$programma"
 gioco=$ultimo
 
 # XWayland shows no root picture: the captures are of the game window itself.
@@ -65,6 +66,15 @@ attendi_attivo() {
     done
 }
 stato() { xprop -id "$1" _NET_WM_STATE 2> /dev/null; }
+# The frame GNOME put the window in: its ancestor among the root's children, as the server stacks them.
+cornice() {
+    local w="$(printf '0x%x' "$1")" radice padre
+    radice="$(xwininfo -root | awk '/Window id:/ {print $4}')"
+    while padre="$(xwininfo -id "$w" -tree | awk '/Parent window id:/ {print $4}')" && [[ "$padre" != "$radice" ]]; do
+        w="$padre"
+    done
+    echo "$w"
+}
 nessuna_urgente() {
     local w
     for w in $(xdotool search --onlyvisible --name 'Cercanum|Informazioni|Errore' 2> /dev/null); do
@@ -179,6 +189,19 @@ done
 ((risposte <= 4)) || ko "found after $risposte answers, a binary search on 0..10 needs at most 4"
 attendi_cattura "$catture/09-trovato.png" 10 pulsante_nuovo || ko "'Nuovo Numero' did not come back"
 ok "number $trovato found in $risposte answers; 'Nuovo Numero' back"
+
+# --- a second start, the game covered by another window: it comes to the front ---------------
+avvia_utente "$catture/xmessage.log" "${desktop[@]}" xmessage -title altra -geometry 600x400+200+150 copre
+pids+=("$ultimo")
+altra=$(attendi_finestra '^altra$' 10) || ko "the covering window did not appear"
+attendi_attivo "$altra" || ko "the covering window did not get the keyboard"
+prima=$(xdotool search --onlyvisible --name '.' | sort)
+utente "${desktop[@]}" timeout 10 "$programma" > "$catture/secondo.log" 2>&1 || ko "the second copy did not end by itself with status 0"
+[[ "$(xdotool search --onlyvisible --name '.' | sort)" == "$prima" ]] || ko "the second copy mapped a window"
+attendi_attivo "$principale" || ko "the second start did not bring the game to the front: $(xprop -id "$principale" _NET_WM_STATE)"
+nessuna_urgente
+sopra "$(cornice "$altra")" "$(cornice "$principale")" || ko "the game is still under the covering window"
+ok "a second start ended without a window and brought the game, covered, to the front with the keyboard"
 
 tasto_qui Escape
 fine=$((SECONDS + 10))
