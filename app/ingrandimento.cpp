@@ -38,9 +38,12 @@ public:
     explicit DavantiAlModale(QDialog &m)
         : modale(m)
     {
-        qApp->installEventFilter(this);
+        const QString piattaforma = QGuiApplication::platformName();
+        wayland = piattaforma.startsWith(QLatin1String("wayland"));
+        if (wayland || piattaforma == QLatin1String("xcb"))
+            qApp->installEventFilter(this);
 #ifdef CERCANUM_FUOCO_X
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        if (piattaforma == QLatin1String("xcb"))
             qApp->installNativeEventFilter(this);
 #endif
     }
@@ -67,7 +70,7 @@ protected:
             if (const auto *w = static_cast<QWidget *>(oggetto); w->isWindow()) {
                 if (w == &modale)
                     avutaLaTastiera = true;
-                else
+                else if (wayland)
                     RiapriSeSotto(w);
             }
         return false;
@@ -104,6 +107,7 @@ private:
     }
 
     QDialog &modale;
+    bool wayland = false;
     bool daRiaprire = false;
     bool avutaLaTastiera = false;
 };
