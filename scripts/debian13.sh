@@ -5,6 +5,7 @@
 # own mount, pid and network namespaces, where they may make user namespaces and X servers of their own.
 # Skips, saying why, only where debootstrap or the namespaces cannot be had.
 #   debian13.sh [COMMAND...]   with a command, that instead, in the copy (`bash` for a shell there)
+#   debian13.sh --nella-copia COMMAND...   the command in the copy left by the last run, builds and all
 set -euo pipefail
 radice="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${CERCANUM_DEBIAN13:-/var/cache/cercanum/debian13}"
@@ -19,6 +20,8 @@ salta() {
 if [[ "${1:-}" == --dentro ]]; then
     mount -t sysfs sys /sys 2> /dev/null || true
     mount -t tmpfs tmp /tmp
+    # As a booted system has them, for X servers started by users other than root.
+    mkdir -m 1777 /tmp/.X11-unix /tmp/.ICE-unix
     mount -t tmpfs run /run
     mkdir -p /dev/shm /dev/pts
     mount -t tmpfs shm /dev/shm
@@ -64,12 +67,16 @@ cp /etc/resolv.conf "$cache/etc/resolv.conf" 2> /dev/null || true
 # The checkout's files as they stand, tracked or new, without this machine's builds; a repository
 # of their own there, since the format check lists files through git (a worktree's .git points
 # outside); owned by root there, so git trusts it.
-rm -rf "$cache/cercanum"
-mkdir "$cache/cercanum"
-git -C "$radice" ls-files -z --cached --others --exclude-standard |
-    tar -C "$radice" --null -T - --ignore-failed-read -cf - | tar -C "$cache/cercanum" --no-same-owner -xf -
-git -C "$cache/cercanum" init -q
-git -C "$cache/cercanum" add -A
+if [[ "${1:-}" == --nella-copia && -d "$cache/cercanum" ]]; then
+    shift
+else
+    rm -rf "$cache/cercanum"
+    mkdir "$cache/cercanum"
+    git -C "$radice" ls-files -z --cached --others --exclude-standard |
+        tar -C "$radice" --null -T - --ignore-failed-read -cf - | tar -C "$cache/cercanum" --no-same-owner -xf -
+    git -C "$cache/cercanum" init -q
+    git -C "$cache/cercanum" add -A
+fi
 
 echo "Debian 13: ${*:-the test command} in $cache"
 inizio=$SECONDS
