@@ -2,7 +2,6 @@
 #include "schermointero.h"
 
 #include "disposizione.h"
-#include "tastiera.h"
 #include "tastierino.h"
 
 #include <QCloseEvent>
@@ -61,11 +60,6 @@ void SchermoIntero::Entra()
 {
     if (Attivo())
         return;
-    // Each time in is a new window, as the first was. One shown again keeps what the compositor
-    // last told it (on Wayland: full screen), and the first configure of its new surface, not yet
-    // full screen, would then read as leaving it.
-    if (!isVisible() && internalWinId())
-        destroy();
     const bool visibile = gioco->isVisible();
     gioco->hide();
     proxyGioco = scena.addWidget(gioco, Qt::Widget);
@@ -78,7 +72,7 @@ void SchermoIntero::Entra()
         setGeometry(schermo->geometry());
     Disponi();
     showFullScreen();
-    Tastiera::Prendi(this);
+    activateWindow();
     proxyGioco->setFocus();
 }
 
@@ -90,15 +84,12 @@ void SchermoIntero::Esci()
     const QPoint centro = geometry().center();
     Rilascia();
     hide();
-    // Out of full screen while hidden, so that going in again is a change of state, sent to the
-    // compositor as the first one was.
-    setWindowState(Qt::WindowNoState);
     gioco->hide();
     gioco->setWindowFlags(bandiereGioco);
     gioco->move(centro - gioco->rect().center());
     if (visibile) {
         gioco->show();
-        Tastiera::Prendi(gioco);
+        gioco->activateWindow();
     }
     emit Uscito();
 }
@@ -155,10 +146,9 @@ void SchermoIntero::resizeEvent(QResizeEvent *evento)
 void SchermoIntero::changeEvent(QEvent *evento)
 {
     QGraphicsView::changeEvent(evento);
-    // The window manager took it out of full screen: the window comes back at its own size. Some
-    // report it maximised then (sway to an X window), which this window never is on its own.
+    // The window manager took it out of full screen: the window comes back at its own size.
     if (evento->type() == QEvent::WindowStateChange && Attivo() && isVisible()
-        && !(windowState() & Qt::WindowFullScreen)
+        && !(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
         && (static_cast<QWindowStateChangeEvent *>(evento)->oldState() & Qt::WindowFullScreen))
         Esci();
 }
