@@ -47,10 +47,7 @@ public:
             qApp->installNativeEventFilter(this);
 #endif
     }
-    ~DavantiAlModale() override
-    {
-        qApp->removeNativeEventFilter(this);
-    }
+    ~DavantiAlModale() override;
 
     // Runs the modal loop again each time it was left only to be shown anew.
     int Esegui()
@@ -111,6 +108,12 @@ private:
     bool daRiaprire = false;
     bool avutaLaTastiera = false;
 };
+
+// Out of the class: the two releases' clang-format would lay it out differently inside.
+DavantiAlModale::~DavantiAlModale()
+{
+    qApp->removeNativeEventFilter(this);
+}
 
 } // namespace
 
