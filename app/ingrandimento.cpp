@@ -5,6 +5,8 @@
 #include "schermointero.h"
 #include "tastiera.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
@@ -16,6 +18,106 @@
 
 #include <cmath>
 #include <optional>
+
+// The X focus reaching a window is an XCB event; without XCB's header there is no such look.
+#if __has_include(<xcb/xcb.h>) && QT_CONFIG(xcb) && !defined(CERCANUM_RIPIEGHI)
+#define CERCANUM_FUOCO_X 1
+#include <xcb/xcb.h>
+#endif
+
+namespace {
+
+// sway gives the keyboard to a window clicked under its dialog and stacks it over the dialog, and
+// there a client can neither raise a window nor take the keyboard back (asking only marks it
+// urgent): the dialog would wait unseen under a game that answers nothing. Shown again, it is a
+// new window, which sway puts on top with the keyboard. On Wayland Qt says that the window under
+// was activated; through XWayland only the X focus arriving there tells, since Qt passes it on to
+// the dialog itself. GNOME, KDE and openbox hand the keyboard to the dialog themselves, so the
+// window under it gets neither and nothing is shown again there.
+class DavantiAlModale : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    explicit DavantiAlModale(QDialog &m)
+        : modale(m)
+    {
+        const QString piattaforma = QGuiApplication::platformName();
+        wayland = piattaforma.startsWith(QLatin1String("wayland"));
+        if (wayland || piattaforma == QLatin1String("xcb"))
+            qApp->installEventFilter(this);
+#ifdef CERCANUM_FUOCO_X
+        if (piattaforma == QLatin1String("xcb"))
+            qApp->installNativeEventFilter(this);
+#endif
+    }
+    ~DavantiAlModale() override;
+
+    // Runs the modal loop again each time it was left only to be shown anew.
+    int Esegui()
+    {
+        int esito;
+        do {
+            daRiaprire = false;
+            esito = modale.exec();
+        } while (daRiaprire);
+        return esito;
+    }
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::WindowActivate && oggetto->isWidgetType())
+            if (const auto *w = static_cast<QWidget *>(oggetto); w->isWindow()) {
+                if (w == &modale)
+                    avutaLaTastiera = true;
+                else if (wayland)
+                    RiapriSeSotto(w);
+            }
+        return false;
+    }
+
+    bool nativeEventFilter(const QByteArray &tipo, void *messaggio, qintptr *) override
+    {
+#ifdef CERCANUM_FUOCO_X
+        const auto *e = static_cast<const xcb_generic_event_t *>(messaggio);
+        if (tipo != "xcb_generic_event_t" || (e->response_type & 0x7f) != XCB_FOCUS_IN)
+            return false;
+        const auto *fuoco = reinterpret_cast<const xcb_focus_in_event_t *>(e);
+        if (fuoco->mode == XCB_NOTIFY_MODE_GRAB || fuoco->mode == XCB_NOTIFY_MODE_UNGRAB)
+            return false;
+        if (QWidget *w = QWidget::find(WId(fuoco->event)); w && w->isWindow())
+            RiapriSeSotto(w);
+#else
+        Q_UNUSED(tipo)
+        Q_UNUSED(messaggio)
+#endif
+        return false;
+    }
+
+private:
+    // Only once the dialog has had the keyboard and lost it: a window manager that keeps giving it
+    // to the window under would otherwise have the dialog shown again and again.
+    void RiapriSeSotto(const QWidget *w)
+    {
+        if (!avutaLaTastiera || daRiaprire || !modale.isVisible() || w == &modale || modale.isAncestorOf(w))
+            return;
+        daRiaprire = true;
+        avutaLaTastiera = false;
+        modale.hide(); // ends this turn of the loop
+    }
+
+    QDialog &modale;
+    bool wayland = false;
+    bool daRiaprire = false;
+    bool avutaLaTastiera = false;
+};
+
+// Out of the class: the two releases' clang-format would lay it out differently inside.
+DavantiAlModale::~DavantiAlModale()
+{
+    qApp->removeNativeEventFilter(this);
+}
+
+} // namespace
 
 Ingrandimento::Ingrandimento(QDialog &c, qreal f, QWidget *padre)
     : QDialog(padre, c.windowFlags())
@@ -57,7 +159,7 @@ int Ingrandimento::Esegui(QPoint c)
     connect(proxy, &QGraphicsWidget::geometryChanged, this, &Ingrandimento::Adatta);
     contenuto.show();
     Adatta();
-    exec();
+    DavantiAlModale(*this).Esegui();
     return contenuto.result();
 }
 
@@ -140,7 +242,8 @@ EsitoDialogo EseguiSopra(QDialog &dialogo, QWidget *padre)
                                         if (finestra->isVisible())
                                             finestra->done(QDialog::Rejected);
                                     });
-    esito.risultato = ingrandimento ? ingrandimento->Esegui(centro) : dialogo.exec();
-    RestituisciTastiera(padre);
+    esito.risultato = ingrandimento ? ingrandimento->Esegui(centro) : DavantiAlModale(dialogo).Esegui();
+    // The window under it takes the keyboard back.
+    Tastiera::Prendi(padre);
     return esito;
 }

@@ -14,7 +14,8 @@ class QSocketNotifier;
 // Only one copy of the game runs per user. The lock is a file lock on "<radice>.lock" in the
 // user's private runtime directory ($XDG_RUNTIME_DIR): nobody else can open that file, so no other
 // user can take the lock or reach the running copy, and the kernel frees it the moment the process
-// dies, however it dies. A copy that finds it held simply leaves; the running one never hears of it.
+// dies, however it dies. A copy that finds it held leaves; the lock tells the running one nothing
+// (the wake-up goes through the session bus: risveglio.h).
 // The file goes with the copy that held it.
 //
 // Without such a directory (no login session, or one that is not private to us) the lock falls back

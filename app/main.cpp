@@ -9,7 +9,9 @@
 #include "memoria.h"
 #include "messaggireali.h"
 #include "orologioreale.h"
+#include "piattaforma.h"
 #include "preparativi.h"
+#include "risveglio.h"
 #include "schermointero.h"
 #include "stilecercanum.h"
 #include "suoni.h"
@@ -28,13 +30,17 @@ int main(int argc, char *argv[])
 {
     RegolaMemoria();
     std::jthread configurazione(LeggiConfigurazioneCaratteri);
+    ScegliPiattaforma();
     QApplication app(argc, argv);
     Accessibilita::Installa();
     std::jthread sessione(CollegaBusDiSessione);
     // Static: the game ends through std::exit, which destroys it all the same and so removes its lock file.
     static IstanzaUnica istanza;
-    if (!istanza.Acquisisci())
-        return 0; // another copy is running: leave before showing anything
+    if (!istanza.Acquisisci()) {
+        // Another copy is running: it comes to the front, and this one leaves before showing anything.
+        Risveglio::Sveglia();
+        return 0;
+    }
 
     // The text boxes' context menus in Italian ("Taglia", "Copia", "Incolla"...); the message
     // boxes name their buttons themselves, so they need none of it.
@@ -58,6 +64,7 @@ int main(int argc, char *argv[])
     TerminazioneReale terminazione(suoni);
     frmCercanum finestra(Servizi{orologio, caso, messaggi, dialoghi, terminazione, suoni});
     Accessibilita::Prepara(&finestra);
+    new Risveglio(finestra); // owned by the window
     // With the game's window destroyed by another client there is nothing left to play in or to end
     // it from: it ends, and its lock goes with it.
     const FinestraDistrutta finestraPersa(

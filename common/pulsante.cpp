@@ -5,6 +5,7 @@
 #include "tavolozza.h"
 
 #include <QPainter>
+#include <QShortcut>
 
 namespace {
 
@@ -47,6 +48,15 @@ void Pulsante::ImpostaFigura(const QPixmap &f)
 {
     figura = f;
     update();
+}
+
+void Pulsante::ImpostaPredefinito()
+{
+    setDefault(true);
+    // A shortcut is seen before the focused control, and one made on the button acts only while
+    // the button can be pressed.
+    for (const Qt::Key tasto : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(tasto, this), &QShortcut::activated, this, &QAbstractButton::click);
 }
 
 void Pulsante::paintEvent(QPaintEvent *)

@@ -18,6 +18,10 @@ public:
     QColor Sfondo() const;
     void ImpostaSfondo(const QColor &c);
     void ImpostaFigura(const QPixmap &f);
+    // The default button of a dialog: Enter presses it wherever the focus is in the dialog. A
+    // desktop's theme may let Enter press the focused button instead (GNOME's does, a radio
+    // button or a toggle included); Space still presses the focused one.
+    void ImpostaPredefinito();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

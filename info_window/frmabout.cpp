@@ -103,7 +103,7 @@ frmAbout::frmAbout(QWidget *padre, bool avvio)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::Px(D::Command1));
     Command1->ImpostaSfondo(Tavolozza::Colore(Colore::Crema));
-    Command1->setDefault(true);
+    Command1->ImpostaPredefinito();
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
     Check1 = new Pulsante(this);

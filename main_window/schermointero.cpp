@@ -2,6 +2,7 @@
 #include "schermointero.h"
 
 #include "disposizione.h"
+#include "tastiera.h"
 #include "tastierino.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,11 @@ void SchermoIntero::Entra()
 {
     if (Attivo())
         return;
+    // Each time in is a new window, as the first was. One shown again keeps what the compositor
+    // last told it (on Wayland: full screen), and the first configure of its new surface, not yet
+    // full screen, would then read as leaving it.
+    if (!isVisible() && internalWinId())
+        destroy();
     const bool visibile = gioco->isVisible();
     gioco->hide();
     proxyGioco = scena.addWidget(gioco, Qt::Widget);
@@ -72,7 +78,7 @@ void SchermoIntero::Entra()
         setGeometry(schermo->geometry());
     Disponi();
     showFullScreen();
-    activateWindow();
+    Tastiera::Prendi(this);
     proxyGioco->setFocus();
 }
 
@@ -84,12 +90,15 @@ void SchermoIntero::Esci()
     const QPoint centro = geometry().center();
     Rilascia();
     hide();
+    // Out of full screen while hidden, so that going in again is a change of state, sent to the
+    // compositor as the first one was.
+    setWindowState(Qt::WindowNoState);
     gioco->hide();
     gioco->setWindowFlags(bandiereGioco);
     gioco->move(centro - gioco->rect().center());
     if (visibile) {
         gioco->show();
-        gioco->activateWindow();
+        Tastiera::Prendi(gioco);
     }
     emit Uscito();
 }
@@ -146,9 +155,10 @@ void SchermoIntero::resizeEvent(QResizeEvent *evento)
 void SchermoIntero::changeEvent(QEvent *evento)
 {
     QGraphicsView::changeEvent(evento);
-    // The window manager took it out of full screen: the window comes back at its own size.
+    // The window manager took it out of full screen: the window comes back at its own size. Some
+    // report it maximised then (sway to an X window), which this window never is on its own.
     if (evento->type() == QEvent::WindowStateChange && Attivo() && isVisible()
-        && !(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
+        && !(windowState() & Qt::WindowFullScreen)
         && (static_cast<QWindowStateChangeEvent *>(evento)->oldState() & Qt::WindowFullScreen))
         Esci();
 }

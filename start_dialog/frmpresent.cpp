@@ -117,7 +117,7 @@ frmPresent::frmPresent(QWidget *padre, const Partita::Nomi &nomi, Suoni &s)
     cmdOk->setText(Ok);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->ImpostaSfondo(Tavolozza::Colore(Colore::Crema));
-    cmdOk->setDefault(true);
+    cmdOk->ImpostaPredefinito();
     Colloca(cmdOk, D::cmdOk);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 

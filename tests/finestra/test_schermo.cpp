@@ -282,19 +282,24 @@ void TestSchermo::entrate_senzaTastiera()
         QTest::keyClick(f.focusWidget(), Qt::Key_Escape);
         QCOMPARE(b.terminazione.richieste, 1);
     }
-    for (const Qt::WindowState richiesta : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
-        // The window manager's request for full screen, or to maximise, enters it; its leaving
-        // full screen gives the window back, neither maximised nor full screen.
-        Banco b;
-        frmCercanum &f = b.Avvia();
-        f.setWindowState(richiesta);
-        QVERIFY(f.Schermo() && f.Schermo()->Attivo());
-        f.Schermo()->setWindowState(Qt::WindowNoState);
-        QVERIFY(!f.Schermo()->Attivo());
-        QVERIFY(f.isVisible());
-        QCOMPARE(f.windowState(), Qt::WindowNoState);
-        QCOMPARE(f.size(), QSize(564, 370));
-    }
+    for (const Qt::WindowState richiesta : {Qt::WindowFullScreen, Qt::WindowMaximized})
+        for (const Qt::WindowState uscita : {Qt::WindowNoState, Qt::WindowMaximized}) {
+            // The window manager's request for full screen, or to maximise, enters it; its leaving
+            // full screen, even when it calls the window maximised then, gives the window back,
+            // neither maximised nor full screen; and the way in works again.
+            Banco b;
+            frmCercanum &f = b.Avvia();
+            f.setWindowState(richiesta);
+            QVERIFY(f.Schermo() && f.Schermo()->Attivo());
+            f.Schermo()->setWindowState(uscita);
+            QVERIFY(!f.Schermo()->Attivo());
+            QVERIFY(!f.Schermo()->isVisible());
+            QVERIFY(f.isVisible());
+            QCOMPARE(f.windowState(), Qt::WindowNoState);
+            QCOMPARE(f.size(), QSize(564, 370));
+            QTest::keyClick(f.focusWidget(), Qt::Key_F11);
+            QVERIFY(f.Schermo()->Attivo());
+        }
 }
 
 QTEST_MAIN(TestSchermo)

@@ -76,6 +76,10 @@ else
     for libreria in libqt6widgets6 libsdl2-2.0-0 libxcb1 libc6; do
         verifica "package depends on $libreria" grep -q "$libreria" <<< "$dipendenze"
     done
+    consigliati="$(dpkg-deb -f "${deb[0]}" Recommends)"
+    for pacchetto in qt6-translations-l10n qt6-wayland; do
+        verifica "package recommends $pacchetto" grep -q "$pacchetto" <<< "$consigliati"
+    done
     # The single-copy lock is a plain socket: nothing of Qt's network stack comes along.
     verifica "package does not depend on libqt6network6" bash -c '! grep -q libqt6network6 <<< "$1"' _ "$dipendenze"
     dpkg-deb -c "${deb[0]}" | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$' | sort > "$lavoro/nel-pacchetto"
