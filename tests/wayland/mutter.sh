@@ -53,6 +53,19 @@ desktop=(DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY" WAYLAND_DISPLAY=wayland-0 X
 avvia_utente "$catture/programma.log" "${desktop[@]}" "$programma"
 gioco=$ultimo
 
+# The client window, not the frame named after it: mutter 48 draws its frames in a client of its
+# own (WM_CLASS mutter-x11-frames), whose windows carry the client's title.
+attendi_finestra() {
+    local modello="$1" fine=$((SECONDS + ${2:-20})) w
+    while ((SECONDS < fine)); do
+        for w in $(xdotool search --onlyvisible --name "$modello" 2> /dev/null); do
+            xprop -id "$w" WM_CLASS 2> /dev/null | grep -qi mutter || { echo "$w"; return 0; }
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
 # XWayland shows no root picture: the captures are of the game window itself.
 cattura() { xwd -silent -id "$principale" | /usr/bin/convert xwd:- -alpha off "$1"; }
 ORIGINE="0 0"
