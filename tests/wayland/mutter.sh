@@ -55,15 +55,27 @@ gioco=$ultimo
 
 # The client window, not the frame named after it: mutter 48 draws its frames in a client of its
 # own (WM_CLASS mutter-x11-frames), whose windows carry the client's title.
+cliente() { ! xprop -id "$1" WM_CLASS 2> /dev/null | grep -qi mutter; }
 attendi_finestra() {
     local modello="$1" fine=$((SECONDS + ${2:-20})) w
     while ((SECONDS < fine)); do
         for w in $(xdotool search --onlyvisible --name "$modello" 2> /dev/null); do
-            xprop -id "$w" WM_CLASS 2> /dev/null | grep -qi mutter || { echo "$w"; return 0; }
+            cliente "$w" && { echo "$w"; return 0; }
         done
         sleep 0.05
     done
     return 1
+}
+# In full screen the frame is as large as the window it holds.
+attendi_misura() {
+    local fine=$((SECONDS + ${2:-10})) w
+    while true; do
+        for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
+            cliente "$w" && [[ "$(geometria "$w" | awk '{print $3 "x" $4}')" == "$1" ]] && echo "$w" && return 0
+        done
+        ((SECONDS < fine)) || return 1
+        sleep 0.1
+    done
 }
 
 # XWayland shows no root picture: the captures are of the game window itself.
