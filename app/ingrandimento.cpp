@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cmath>
 #include <optional>
@@ -56,6 +57,12 @@ public:
     {
         int esito;
         do {
+            // A new native window, as on Wayland: an X window mapped again at once, before the
+            // window manager has taken in its withdrawal, was left unmapped or unfocused by
+            // sway 1.10's XWayland.
+            if (daRiaprire)
+                if (QWindow *finestra = modale.windowHandle())
+                    finestra->destroy();
             daRiaprire = false;
             esito = modale.exec();
         } while (daRiaprire);

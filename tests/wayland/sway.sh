@@ -73,11 +73,15 @@ casella_vista() {
     [[ -n "$x" ]] && prevale "$BIANCO" "$TXTINPUT" "$1"
 }
 
-# Every check on the tree also makes sure nothing of the game asks for attention.
+# Nothing of the game asks for attention, watched for a second: sway clears a mark half a second
+# after the window gets the keyboard, so a look at one moment would miss it.
 nessuna_urgente() {
-    local urgenti
-    urgenti="$(finestre | awk -F'|' '$5 == 1 {print $1}')"
-    [[ -z "$urgenti" ]] || ko "window '$urgenti' marked urgent"
+    local urgenti volta
+    for volta in $(seq 10); do
+        urgenti="$(finestre | awk -F'|' '$5 == 1 {print $1}')"
+        [[ -z "$urgenti" ]] || ko "window '$urgenti' marked urgent"
+        sleep 0.1
+    done
 }
 # The window TITLE has the keyboard and is drawn over every other window.
 in_cima() {
@@ -122,6 +126,7 @@ ok "Enter: the start dialog, on top with the keyboard"
 
 tasto_qui Return
 attendi_fine_titolo 'Cercanum ' || ko "Enter did not close the start dialog"
+nessuna_urgente
 attendi_stato Cercanum 564x370 0 1 - || ko "the game window did not take the keyboard back"
 attendi_cattura "$catture/03-nuovo-numero.png" 10 pulsante_nuovo || ko "'Nuovo Numero' is not shown"
 nessuna_urgente
