@@ -127,3 +127,33 @@ attendi_stato() {
 }
 campo() { cut -d'|' -f"$1" <<< "$2"; }
 
+
+# The other fourteen numbers of the game by halves, by keyboard, after the first: "Nuovo Numero"
+# by Enter, the range left to be typed out, each verdict read from its ball. Leaves the end
+# question open. Not in the suite's runs (a minute more): CERCANUM_PARTITA=intera asks for it.
+resto_della_partita() {
+    local -a massimi=(10 10 20 20 30 30 40 40 50 50 60 60 80 80 100)
+    local numero palla colore file
+    for numero in $(seq 2 15); do
+        tasto_qui Return
+        sleep 3
+        minimo=0
+        massimo=${massimi[numero - 1]}
+        palla=0
+        while true; do
+            tentativo=$(((minimo + massimo) / 2))
+            scrivi_qui "$tentativo"
+            tasto_qui Return
+            file="$catture/10-numero-$numero-$palla.png"
+            attendi_cattura "$file" 10 pallina_ferma $palla || ko "no ball stopped for answer $palla of number $numero"
+            colore="$(pallina_ferma $palla "$file")"
+            palla=$((palla + 1))
+            restringi "$colore" || break
+            ((palla < 20)) || ko "twenty answers without number $numero"
+        done
+        echo "  number $numero: $tentativo in $palla answers"
+        sleep 1.3 # the found number's flash
+        ((numero == 15)) || attendi_cattura "$catture/11-trovato-$numero.png" 10 pulsante_nuovo ||
+            ko "'Nuovo Numero' did not come back after number $numero"
+    done
+}
