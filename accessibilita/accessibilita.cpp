@@ -2,27 +2,21 @@
 #include "accessibilita.h"
 
 #include "avvisi.h"
-
+#include "canaleaccessibile.h"
 #include "etichetta.h"
 #include "etichettaaccessibile.h"
 #include "figuraaccessibile.h"
+#include "frmcercanum.h"
 #include "tabellaaccessibile.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QChildEvent>
-#include <QPointer>
 #include <QWidget>
 
 namespace {
 
-Accessibilita::Osservatore &OsservatoreCorrente()
-{
-    static Accessibilita::Osservatore o;
-    return o;
-}
-
-QAccessibleInterface *Fabbrica(const QString &classe, QObject *oggetto)
+QAccessibleInterface *CreaInterfaccia(const QString &classe, QObject *oggetto)
 {
     // The game window is a plain widget, which Qt would call a client area: it is a window.
     if (classe == QLatin1String("frmCercanum"))
@@ -57,9 +51,8 @@ void Applica(QWidget *w)
 class Sorvegliante : public QObject
 {
 public:
-    Sorvegliante(QWidget *finestra, Avvisi *avvisi)
+    explicit Sorvegliante(QWidget *finestra)
         : QObject(finestra)
-        , avvisi(avvisi)
     {
     }
 
@@ -72,11 +65,7 @@ public:
             connect(e, &Etichetta::TestoCambiato, this, &Sorvegliante::Cambiato, Qt::UniqueConnection);
     }
 
-    void Cambiato(const QString &prima, const QString &dopo)
-    {
-        if (!avvisi || !avvisi->Trattiene(sender(), dopo))
-            Accessibilita::TestoCambiato(sender(), prima, dopo);
-    }
+    void Cambiato(const QString &prima, const QString &dopo) { Accessibilita::TestoCambiato(sender(), prima, dopo); }
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
@@ -87,9 +76,6 @@ protected:
                 Segui(figlio);
         return QObject::eventFilter(oggetto, evento);
     }
-
-private:
-    QPointer<Avvisi> avvisi; // the game window's only
 };
 
 } // namespace
@@ -97,7 +83,7 @@ private:
 void Accessibilita::Installa()
 {
     static const bool installata = [] {
-        QAccessible::installFactory(Fabbrica);
+        QAccessible::installFactory(CreaInterfaccia);
         return true;
     }();
     Q_UNUSED(installata);
@@ -106,10 +92,9 @@ void Accessibilita::Installa()
 void Accessibilita::Prepara(QWidget *finestra)
 {
     Installa();
-    Avvisi *avvisi = nullptr;
     if (auto *gioco = qobject_cast<frmCercanum *>(finestra))
-        avvisi = new Avvisi(gioco);
-    auto *sorvegliante = new Sorvegliante(finestra, avvisi);
+        new Avvisi(gioco);
+    auto *sorvegliante = new Sorvegliante(finestra);
     sorvegliante->Segui(finestra);
     for (QWidget *w : finestra->findChildren<QWidget *>())
         if (!w->isWindow())
@@ -118,7 +103,7 @@ void Accessibilita::Prepara(QWidget *finestra)
 
 void Accessibilita::TestoCambiato(QObject *etichetta, const QString &primaScritto, const QString &dopoScritto)
 {
-    if (!QAccessible::isActive() && !OsservatoreCorrente())
+    if (!QAccessible::isActive() && !CanaleAccessibile::Osservato())
         return;
     Installa(); // a label may change before its window is prepared
     // Offsets as the text interface counts them: a line break is one character there.
@@ -137,19 +122,7 @@ void Accessibilita::TestoCambiato(QObject *etichetta, const QString &primaScritt
     QAccessibleTextUpdateEvent testo(etichetta, static_cast<int>(inizio),
                                      prima.mid(inizio, prima.size() - inizio - fine),
                                      dopo.mid(inizio, dopo.size() - inizio - fine));
-    Accessibilita::Invia(&testo);
+    CanaleAccessibile::Invia(&testo);
     QAccessibleEvent nome(etichetta, QAccessible::NameChanged);
-    Accessibilita::Invia(&nome);
-}
-
-void Accessibilita::ImpostaOsservatore(Osservatore osservatore)
-{
-    OsservatoreCorrente() = std::move(osservatore);
-}
-
-void Accessibilita::Invia(QAccessibleEvent *evento)
-{
-    if (OsservatoreCorrente())
-        OsservatoreCorrente()(evento);
-    QAccessible::updateAccessibility(evento);
+    CanaleAccessibile::Invia(&nome);
 }

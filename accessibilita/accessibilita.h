@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
-
-class QAccessibleEvent;
 class QObject;
 class QString;
 class QWidget;
@@ -27,12 +24,4 @@ public:
     // A label went from `prima` to `dopo`: assistive technology hears what was removed and
     // what was inserted, and the label's new name.
     static void TestoCambiato(QObject *etichetta, const QString &prima, const QString &dopo);
-
-    // Sends an event to assistive technology, through the observer below.
-    static void Invia(QAccessibleEvent *evento);
-
-    // Sees every event sent from here before Qt does (tests; Qt drops them while no assistive
-    // technology listens). Empty to stop.
-    using Osservatore = std::function<void(QAccessibleEvent *)>;
-    static void ImpostaOsservatore(Osservatore osservatore);
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tabellaaccessibile.h"
 
+#include "testi.h"
+
 #include <QWidget>
 
 namespace {
@@ -67,12 +69,12 @@ constexpr Riga Righe[] = {
     {"frmCercanum", "imgbimbo(1)", "Bambino in verde, giocatore 2", "Tocca a lui quando si vede"},
     {"frmCercanum", "imgPunteggio(#)", "Giudizio, giocatore {n}", ""},
     {"frmCercanum", "Image1", "Altoparlante barrato", "Suono"},
-    {"frmCercanum", "imgGiudizio(0)", "Tocco con diploma", ""},
-    {"frmCercanum", "imgGiudizio(1)", "Tocco con nappa", ""},
-    {"frmCercanum", "imgGiudizio(2)", "Statuetta d'oro", ""},
-    {"frmCercanum", "imgGiudizio(3)", "Medaglia", ""},
-    {"frmCercanum", "imgGiudizio(4)", "Testa d'asino", ""},
-    {"frmCercanum", "imgGiudizio(5)", "Cervello bocciato", ""},
+    {"frmCercanum", "imgGiudizio(0)", Testi::Giudizi[0], ""},
+    {"frmCercanum", "imgGiudizio(1)", Testi::Giudizi[1], ""},
+    {"frmCercanum", "imgGiudizio(2)", Testi::Giudizi[2], ""},
+    {"frmCercanum", "imgGiudizio(3)", Testi::Giudizi[3], ""},
+    {"frmCercanum", "imgGiudizio(4)", Testi::Giudizi[4], ""},
+    {"frmCercanum", "imgGiudizio(5)", Testi::Giudizi[5], ""},
     {"frmCercanum", "imgsfondo", "Sfondo", ""},
 
     // The start dialog.

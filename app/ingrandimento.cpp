@@ -11,7 +11,6 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -137,11 +136,7 @@ Ingrandimento::Ingrandimento(QDialog &c, qreal f, QWidget *padre)
     auto *strato = new QVBoxLayout(this);
     strato->setContentsMargins(0, 0, 0, 0);
     strato->addWidget(vista);
-    vista->setFrameShape(QFrame::NoFrame);
-    vista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    vista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    vista->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    vista->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    SchermoIntero::ImpostaVista(*vista);
     vista->setTransform(QTransform::fromScale(fattore, fattore));
     setFocusProxy(vista);
     // Shown by this window's modal loop, not by one of its own.
@@ -209,11 +204,10 @@ void Ingrandimento::RifaiSegno()
     case QMessageBox::Information: quale = QStyle::SP_MessageBoxInformation; break;
     default: return;
     }
-    auto *segno = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
-    if (!segno || segno->pixmap().isNull())
+    const QSize lato = box->iconPixmap().deviceIndependentSize().toSize();
+    if (lato.isEmpty())
         return;
-    const QSize lato = segno->pixmap().deviceIndependentSize().toSize();
-    segno->setPixmap(box->style()->standardIcon(quale, nullptr, box).pixmap(lato, fattore));
+    box->setIconPixmap(box->style()->standardIcon(quale, nullptr, box).pixmap(lato, fattore));
 }
 
 // The close box asks the dialog, which decides as it would in a window of its own (a question

@@ -10,15 +10,15 @@
 
 // A step of the play flow that takes time without holding the thread: a coroutine that starts at
 // once, runs to its first wait and goes on from the event loop when the wait is over, so the
-// handlers still read from top to bottom. Whoever calls it may co_await its end, or let it run
-// on alone by dropping it. With an instant clock it runs to its end before returning.
-class Compito
+// handlers still read from top to bottom. Whoever holds it owns it: its caller co_awaits it, or
+// hands it to the window's Lancia, which keeps it until it ends. Destroyed before its end, it ends
+// there, its waits forgotten. With an instant clock it runs to its end before returning.
+class [[nodiscard]] Compito
 {
 public:
     struct promise_type
     {
         std::coroutine_handle<> seguito; // the coroutine awaiting this one
-        bool lasciato = false;           // nobody awaits it: it frees itself at its end
 
         Compito get_return_object() { return Compito(Maniglia::from_promise(*this)); }
         std::suspend_never initial_suspend() noexcept { return {}; }
@@ -29,11 +29,8 @@ public:
                 bool await_ready() noexcept { return false; }
                 std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> h) noexcept
                 {
-                    promise_type &p = h.promise();
-                    if (p.seguito)
-                        return p.seguito;
-                    if (p.lasciato)
-                        h.destroy();
+                    if (h.promise().seguito)
+                        return h.promise().seguito;
                     return std::noop_coroutine();
                 }
                 void await_resume() noexcept {}
@@ -52,13 +49,11 @@ public:
     Compito &operator=(Compito &&) = delete;
     ~Compito()
     {
-        if (!maniglia)
-            return;
-        if (maniglia.done())
+        if (maniglia)
             maniglia.destroy();
-        else
-            maniglia.promise().lasciato = true;
     }
+
+    bool Finito() const { return !maniglia || maniglia.done(); }
 
     bool await_ready() const noexcept { return maniglia.done(); }
     void await_suspend(std::coroutine_handle<> chi) noexcept { maniglia.promise().seguito = chi; }
@@ -73,6 +68,7 @@ private:
 };
 
 // `co_await Attesa(orologio, ms)`: the coroutine goes on `ms` later; the event loop runs meanwhile.
+// A coroutine ended during the wait is not woken.
 class Attesa
 {
 public:
@@ -81,20 +77,22 @@ public:
         , durata(ms)
     {
     }
+    Attesa(const Attesa &) = delete;
+    Attesa &operator=(const Attesa &) = delete;
+    ~Attesa()
+    {
+        if (stato)
+            *stato = Finita;
+    }
     bool await_ready() const noexcept { return false; }
     bool await_suspend(std::coroutine_handle<> h)
     {
         // An instant clock answers before Attendi returns: then the coroutine does not stop.
-        enum Stato {
-            Dentro,
-            FinitaDentro,
-            Sospesa
-        };
-        auto stato = std::make_shared<Stato>(Dentro);
-        orologio.Attendi(durata, [h, stato] {
-            if (*stato == Dentro)
-                *stato = FinitaDentro;
-            else
+        stato = std::make_shared<Stato>(Dentro);
+        orologio.Attendi(durata, [h, s = stato] {
+            if (*s == Dentro)
+                *s = FinitaDentro;
+            else if (*s == Sospesa)
                 h.resume();
         });
         if (*stato == FinitaDentro)
@@ -102,9 +100,16 @@ public:
         *stato = Sospesa;
         return true;
     }
-    void await_resume() const noexcept {}
+    void await_resume() noexcept { *stato = Finita; }
 
 private:
+    enum Stato {
+        Dentro,
+        FinitaDentro,
+        Sospesa,
+        Finita
+    };
     Orologio &orologio;
     int durata;
+    std::shared_ptr<Stato> stato;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "etichetta.h"
 
+#include <utility>
+
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -12,12 +14,17 @@ Etichetta::Etichetta(QWidget *parent)
 
 void Etichetta::ImpostaTesto(const QString &t)
 {
+    MostraSoltanto(t);
+    if (detto != testo)
+        emit TestoCambiato(std::exchange(detto, testo), testo);
+}
+
+void Etichetta::MostraSoltanto(const QString &t)
+{
     if (t == testo)
         return;
-    const QString prima = testo;
     testo = t;
     update();
-    emit TestoCambiato(prima, testo);
 }
 
 void Etichetta::ImpostaColoreTesto(const QColor &c)
@@ -52,6 +59,7 @@ Etichetta *Etichetta::Copia() const
     copia->setToolTip(toolTip());
     copia->setCursor(cursor());
     copia->testo = testo;
+    copia->detto = detto;
     copia->coloreTesto = coloreTesto;
     copia->sfondo = sfondo;
     copia->bordo = bordo;

@@ -14,6 +14,9 @@ public:
 
     QString Testo() const { return testo; }
     void ImpostaTesto(const QString &t);
+    // Shows `t` without a word to whoever reads the window aloud: the next ImpostaTesto tells the
+    // whole change since the last text told.
+    void MostraSoltanto(const QString &t);
     void ImpostaColoreTesto(const QColor &c);
     // An invalid colour leaves the label transparent.
     void ImpostaSfondo(const QColor &c);
@@ -47,6 +50,7 @@ private:
     QFont FontUsato() const;
 
     QString testo;
+    QString detto; // the text whoever reads the window aloud last heard
     QColor coloreTesto;
     QColor sfondo;
     bool bordo = false;

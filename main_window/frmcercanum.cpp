@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frmcercanum.h"
 
-#include "codainput.h"
 #include "cursoremano.h"
 #include "dialoghi.h"
 #include "disposizione.h"
@@ -10,6 +9,7 @@
 #include "faccia.h"
 #include "figure.h"
 #include "fontecasuale.h"
+#include "giudizio.h"
 #include "immagine.h"
 #include "immagini.h"
 #include "linea.h"
@@ -21,6 +21,7 @@
 #include "schermointero.h"
 #include "suoni.h"
 #include "tabellone.h"
+#include "tastierino.h"
 #include "tavolozza.h"
 #include "tempi.h"
 #include "terminazione.h"
@@ -35,6 +36,9 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+
+#include <optional>
+#include <utility>
 
 namespace D = Disposizione;
 
@@ -67,16 +71,67 @@ frmCercanum::frmCercanum(const Servizi &s, QWidget *parent)
     CreaControlliFinestra();
 }
 
-frmCercanum::~frmCercanum() = default;
+frmCercanum::~frmCercanum()
+{
+    lanciati.clear();
+}
 
 bool frmCercanum::AnimazioneInCorso() const
 {
-    return pista->AnimazioneInCorso();
+    return azioni->Attuale() == CodaAzioni::Passo::Risposta;
 }
 
 bool frmCercanum::InputTrattenuto() const
 {
-    return codaInput->Trattiene();
+    return azioni->Attende();
+}
+
+void frmCercanum::Lancia(Compito compito)
+{
+    lanciati.remove_if([](const Compito &c) { return c.Finito(); });
+    if (!compito.Finito())
+        lanciati.push_back(std::move(compito));
+}
+
+void frmCercanum::Ricevi(CodaAzioni::Azione::Tipo tipo, int codice)
+{
+    azioni->Ricevi({tipo, codice});
+}
+
+void frmCercanum::Esegui(const CodaAzioni::Azione &azione)
+{
+    using T = CodaAzioni::Azione::Tipo;
+    // A click that waited could not reach a button hidden or disabled since.
+    auto raggiungibile = [](const QWidget *w) { return w->isVisible() && w->isEnabled(); };
+    switch (azione.tipo) {
+    case T::Tasto: Digita(azione.codice); break;
+    case T::Invio:
+        // The default button while it is shown, the window's own handler otherwise.
+        if (raggiungibile(cmdNew)) {
+            Lancia(cmdNew_Click());
+        } else {
+            int codice = 13;
+            Form_KeyPress(codice);
+        }
+        break;
+    case T::NuovoNumero:
+        if (raggiungibile(cmdNew))
+            Lancia(cmdNew_Click());
+        break;
+    case T::Info:
+        if (raggiungibile(cmdInfo))
+            cmdInfo_Click();
+        break;
+    case T::NuovoGioco:
+        if (raggiungibile(cmdNuovoGioco))
+            Lancia(cmdNuovoGioco_Click());
+        break;
+    case T::Chiudi: cmdChiudi_Click(); break;
+    case T::Tick:
+        if (riscontro->Pensa())
+            riscontro->Timer1_Timer();
+        break;
+    }
 }
 
 void frmCercanum::CreaControlli()
@@ -99,9 +154,11 @@ void frmCercanum::CreaControlli()
     lblInfoTemp->ImpostaRiservaSinistra(D::RiservaInfoTemp);
     imgIndice = f.NuovaImmagine(QStringLiteral("imgIndice"), D::imgIndice, &Figure::Indice, false);
 
-    riscontro = new Riscontro(f, this, servizi.orologio, servizi.caso, servizi.suoni, partita, [this] {
-        return pista->NessunaRisposta() && txtInput->text().isEmpty() && !pista->AnimazioneInCorso();
-    });
+    azioni = new CodaAzioni(this, [this](const CodaAzioni::Azione &a) { Esegui(a); });
+    riscontro = new Riscontro(
+        f, this, servizi.orologio, servizi.caso, servizi.suoni, partita,
+        [this] { return pista->NessunaRisposta() && txtInput->text().isEmpty() && !AnimazioneInCorso(); },
+        [this] { Ricevi(CodaAzioni::Azione::Tipo::Tick); });
     pista = std::make_unique<PistaPalline>(f, servizi.orologio);
     tabellone = std::make_unique<Tabellone>(f);
 
@@ -163,13 +220,11 @@ void frmCercanum::CreaControlliFinestra()
     setTabOrder(cmdInfo, cmdNuovoGioco);
     setTabOrder(cmdNuovoGioco, chkNoSound);
 
-    connect(cmdNew, &QPushButton::clicked, this, &frmCercanum::cmdNew_Click);
-    connect(cmdNuovoGioco, &QPushButton::clicked, this, &frmCercanum::cmdNuovoGioco_Click);
-    connect(cmdChiudi, &QPushButton::clicked, this, &frmCercanum::cmdChiudi_Click);
-    connect(cmdInfo, &QPushButton::clicked, this, &frmCercanum::cmdInfo_Click);
-    // A game started over or the information window opened in the middle of an answer would
-    // leave its handling half done: those clicks wait for its end.
-    codaInput = new CodaInput(this, {cmdNuovoGioco, cmdInfo});
+    using T = CodaAzioni::Azione::Tipo;
+    for (const auto &[pulsante, tipo] : {std::pair{cmdNew, T::NuovoNumero}, std::pair{cmdNuovoGioco, T::NuovoGioco},
+                                         std::pair{cmdChiudi, T::Chiudi}, std::pair{cmdInfo, T::Info}})
+        connect(pulsante, &QPushButton::clicked, this, [this, tipo = tipo] { Ricevi(tipo); });
+    // The sound switch changes nothing of the game: it is never held.
     connect(chkNoSound, &QCheckBox::clicked, this, &frmCercanum::chkNoSound_Click);
 
     // Key preview: the window sees every key before the focused control does.
@@ -180,7 +235,12 @@ void frmCercanum::CreaControlliFinestra()
 // ---------------------------------------------------------------------------------------------
 // Start-up
 
-Compito frmCercanum::Form_Load()
+void frmCercanum::Form_Load()
+{
+    Lancia(Carica());
+}
+
+Compito frmCercanum::Carica()
 {
     const QCursor mano = CursoreMano();
     for (QWidget *w : std::initializer_list<QWidget *>{cmdNew, cmdChiudi, cmdNuovoGioco, cmdInfo, chkNoSound})
@@ -267,18 +327,29 @@ Compito frmCercanum::cmdNuovoGioco_Click()
 
 Compito frmCercanum::VerificaFineGioco()
 {
-    // The question below offers the new game itself; clicks waiting for the answer's end go.
-    codaInput->Scarta(cmdNuovoGioco);
-    codaInput->Scarta(cmdInfo);
+    // What waits for the last number's end meets the question: an Enter presses its default
+    // button, a close request ends the game as its No would; nothing else reaches the next game,
+    // which the question itself offers.
+    std::optional<Messaggi::Risposta> decisa;
+    for (const CodaAzioni::Azione &a : azioni->Prendi()) {
+        if (decisa)
+            break;
+        if (a.tipo == CodaAzioni::Azione::Tipo::Invio)
+            decisa = Messaggi::Risposta::Si;
+        else if (a.tipo == CodaAzioni::Azione::Tipo::Chiudi)
+            decisa = Messaggi::Risposta::No;
+    }
     lblMessaggio->ImpostaTesto(Testi::GiocoFinito);
     if (modulo.NumGiocatori == 2)
         tabellone->MostraEntrambiBimbi();
-    emit MessaggioCompleto(Momento::FineGioco);
+    emit Frase(FraseFineGioco());
     cmdNew->hide();
     SvuotaRisposta();
     txtInput->setEnabled(false);
-    const Messaggi::Risposta scelta = servizi.messaggi.Mostra(PadreDialoghi(), Testi::FineDelGioco, Testi::Titolo,
-                                                              Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
+    const Messaggi::Risposta scelta = decisa
+                                          ? *decisa
+                                          : servizi.messaggi.Mostra(PadreDialoghi(), Testi::FineDelGioco, Testi::Titolo,
+                                                                    Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
     if (scelta != Messaggi::Risposta::Si) {
         servizi.terminazione.TerminaSubito();
         co_return;
@@ -290,6 +361,21 @@ Compito frmCercanum::VerificaFineGioco()
     cmdNew->setFocus();
 }
 
+// Each player's average and judgement, named with two players.
+QString frmCercanum::FraseFineGioco() const
+{
+    QString righe = Testi::GiocoFinito;
+    for (int i = 0; i < modulo.NumGiocatori; ++i) {
+        const QString media = tabellone->Media(i);
+        const QString chi = modulo.NumGiocatori == 2
+                                ? DaStd(NomeFisso::Rifila(modulo.NomeGiocatore[i])) + QStringLiteral(": ")
+                                : QString();
+        righe += Testi::Acapo + chi + Testi::Punteggio + QLatin1Char(' ') + media + QStringLiteral(", ")
+                 + QString::fromUtf8(Testi::Giudizi[Giudizio::PerMedia(Intero(media.toInt()))]);
+    }
+    return Testi::Frasi(righe);
+}
+
 void frmCercanum::cmdChiudi_Click()
 {
     servizi.terminazione.TerminaSubito();
@@ -297,9 +383,9 @@ void frmCercanum::cmdChiudi_Click()
 
 void frmCercanum::closeEvent(QCloseEvent *evento)
 {
-    // The title bar's close box ends the game as the close button does.
+    // The title bar's close box ends the game as the close button does, in its turn.
     evento->ignore();
-    servizi.terminazione.TerminaSubito();
+    Ricevi(CodaAzioni::Azione::Tipo::Chiudi);
 }
 
 void frmCercanum::cmdInfo_Click()
@@ -320,7 +406,7 @@ void frmCercanum::chkNoSound_Click()
 // The flash holds input as a busy thread would: what comes meanwhile is handled after it.
 Compito frmCercanum::Lampeggia(QWidget *bersaglio)
 {
-    const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Tutto);
+    const CodaAzioni::InCorso passo(*azioni, CodaAzioni::Passo::Lampo);
     co_await riscontro->Lampeggia(bersaglio);
 }
 
@@ -329,8 +415,10 @@ Compito frmCercanum::Lampeggia(QWidget *bersaglio)
 
 void frmCercanum::AlternaSchermoIntero()
 {
-    if (!schermo)
+    if (!schermo) {
         schermo = std::make_unique<SchermoIntero>(this, imgsfondo->Figura());
+        connect(schermo->Tasti(), &Tastierino::Premuto, this, &frmCercanum::TastoDelTastierino);
+    }
     if (schermo->Attivo())
         schermo->Esci();
     else

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cercanum.h"
+#include "codaazioni.h"
 #include "compito.h"
 #include "partita.h"
 #include "servizi.h"
@@ -9,9 +10,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <list>
 #include <memory>
 
-class CodaInput;
 class Etichetta;
 class Immagine;
 class PistaPalline;
@@ -34,14 +35,17 @@ public:
 
     // Start-up: shows the window, the information window and the start dialog, then flashes
     // "Nuovo Numero".
-    Compito Form_Load();
+    void Form_Load();
 
     // The game state and the players, for whoever needs to look at them (tests among them).
     const Partita &Stato() const { return partita; }
     const Cercanum &Modulo() const { return modulo; }
+    // A ball rolls: Enter judges nothing.
     bool AnimazioneInCorso() const;
     // Input that comes now waits: for a step to end, or for its turn after one.
     bool InputTrattenuto() const;
+    // The game's actions as they come and go (tests).
+    CodaAzioni &Azioni() { return *azioni; }
 
     // Full screen, enlarged with the number pad beside it; F11 and the window manager's
     // maximise or full-screen request enter it. Asked before start-up, the window opens in it.
@@ -50,18 +54,11 @@ public:
     // Null until full screen is first entered.
     SchermoIntero *Schermo() const { return schermo.get(); }
 
-    // The moments of the message area that whoever reads the window aloud needs: the range being
-    // typed out (its letters are not a message yet) and each whole message as it stands.
-    enum class Momento {
-        Battitura,  // the announcement starts typing the range
-        Intervallo, // the announcement is over: range, and with two players whose turn it is
-        Verdetto,   // an answer too big or too small
-        FineNumero, // a number found or lost, its points written
-        FineGioco,  // the last number played, before the question
-    };
-
 signals:
-    void MessaggioCompleto(frmCercanum::Momento momento);
+    // Each message as a screen reader says it, once it stands: the range and whose turn it is at
+    // the announcement's end, a verdict once its ball has stopped, a number found or lost with its
+    // points, and the game's scores before the last question.
+    void Frase(const QString &testo);
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -74,7 +71,16 @@ private:
     void CreaControlli();
     void CreaControlliFinestra();
 
+    // The game's doors: every action goes through the queue, which runs it now or after the step.
+    void Ricevi(CodaAzioni::Azione::Tipo tipo, int codice = 0);
+    void Esegui(const CodaAzioni::Azione &azione);
+    void TastoDelTastierino(int tasto, const QString &testo);
+    // The one way to start a step nobody waits for: the window keeps it until it ends, and ends
+    // it when the window goes.
+    void Lancia(Compito compito);
+
     // Events.
+    Compito Carica();
     Compito cmdNew_Click();
     Compito cmdNuovoGioco_Click();
     void cmdChiudi_Click();
@@ -83,6 +89,7 @@ private:
     bool TastoComando(const QKeyEvent *evento);
     void Form_KeyPress(int &codice);
     void txtInput_KeyPress(int &codice);
+    void Digita(int codice);
 
     // A number.
     void PreparaNumero();
@@ -92,6 +99,7 @@ private:
     void MostraErrore();
     Compito VerificaRisposta(Intero a);
     void ChiudiNumero(const Risultato &r, const QString &messaggio);
+    QString FraseFineGioco() const;
 
     // Around a game.
     void VerificaNumeroGiocatori();
@@ -128,9 +136,11 @@ private:
     std::unique_ptr<PistaPalline> pista;
     std::unique_ptr<Tabellone> tabellone;
     Riscontro *riscontro = nullptr; // owned by the window as its QObject child
-    CodaInput *codaInput = nullptr; // likewise
+    CodaAzioni *azioni = nullptr;   // likewise
 
     bool schermoInteroAllAvvio = false;
     // Last, so it gives the window back before anything of the window goes.
     std::unique_ptr<SchermoIntero> schermo;
+    // Ended first of all, while what they use is still there.
+    std::list<Compito> lanciati;
 };

@@ -3,7 +3,6 @@
 // the answers and the verdicts.
 #include "frmcercanum.h"
 
-#include "codainput.h"
 #include "etichetta.h"
 #include "fabbrica.h"
 #include "faccia.h"
@@ -53,16 +52,16 @@ void frmCercanum::SvuotaRisposta()
 
 // The announcement holds input from its first letter to its last blink: a digit typed meanwhile
 // is in the box, and an Enter judges it, only after.
+// Its letters and blinks are shown, not told: assistive technology hears the message once it stands.
 Compito frmCercanum::AnnunciaNumero(Intero n)
 {
-    const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Tutto);
+    const CodaAzioni::InCorso passo(*azioni, CodaAzioni::Passo::Annuncio);
     partita.ImpostaIntervallo(n);
     servizi.suoni.Suona(Effetto::Annuncio);
     const QString msg = Testi::Annuncio + QString::number(partita.NumMax());
-    emit MessaggioCompleto(Momento::Battitura);
 
     for (int i = 1; i <= msg.size(); ++i) {
-        lblMessaggio->ImpostaTesto(msg.left(i));
+        lblMessaggio->MostraSoltanto(msg.left(i));
         lblMessaggio->repaint();
         co_await Attesa(servizi.orologio, Tempi::Lettera);
     }
@@ -71,9 +70,9 @@ Compito frmCercanum::AnnunciaNumero(Intero n)
     bool vuoto = false;
     for (int passo = 0; passo < Tempi::PassiLampeggio; ++passo) {
         vuoto = !vuoto;
-        lblMessaggio->ImpostaTesto(msg);
+        lblMessaggio->MostraSoltanto(msg);
         if (vuoto)
-            lblMessaggio->ImpostaTesto({});
+            lblMessaggio->MostraSoltanto({});
         lblMessaggio->repaint();
         co_await Attesa(servizi.orologio, Tempi::Lampeggio);
         lblMessaggio->repaint();
@@ -87,7 +86,7 @@ Compito frmCercanum::AnnunciaNumero(Intero n)
                                   + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo()))
                                   + QStringLiteral(". ") + msg);
     riscontro->PensaAnim(true);
-    emit MessaggioCompleto(Momento::Intervallo);
+    emit Frase(Testi::Frasi(lblInfoTemp->Testo() + Testi::Acapo + Testi::ScriviEInvio));
 }
 
 void frmCercanum::MostraErrore()
@@ -98,11 +97,10 @@ void frmCercanum::MostraErrore()
     txtInput->setFocus();
 }
 
-// An answer's handling, from Enter to its verdict's end: clicks on the new-game and information
-// buttons meanwhile wait for it.
+// An answer's handling, from Enter to its verdict's end.
 Compito frmCercanum::GiudicaRisposta()
 {
-    const CodaInput::Presa presa(*codaInput, CodaInput::Livello::Pulsanti);
+    const CodaAzioni::InCorso passo(*azioni, CodaAzioni::Passo::Risposta);
     const std::optional<Intero> risposta = Partita::LeggiRisposta(txtInput->text().toStdString());
     if (risposta)
         co_await VerificaRisposta(*risposta);
@@ -134,14 +132,15 @@ Compito frmCercanum::VerificaRisposta(Intero a)
         cmdNew->setFocus();
         ChiudiNumero(r, Testi::Esatto + QString::number(r.numero) + s2);
     } else {
-        lblMessaggio->ImpostaTesto(r.esito == Esito::TroppoGrande ? Testi::TroppoGrande : Testi::TroppoPiccolo);
+        const QString verdetto = r.esito == Esito::TroppoGrande ? Testi::TroppoGrande : Testi::TroppoPiccolo;
+        lblMessaggio->ImpostaTesto(verdetto);
         SvuotaRisposta();
         txtInput->setFocus();
         riscontro->MostraSmile(r.numero);
         co_await pista->AppendBall(r.numero, a, partita.NumSegreto());
         // Told once the ball has stopped: Enter during its roll is not taken, so a child who
         // answers at once after hearing the verdict is heard.
-        emit MessaggioCompleto(Momento::Verdetto);
+        emit Frase(Testi::Frasi(verdetto));
         if (!r.perso)
             co_return;
 
@@ -166,13 +165,16 @@ Compito frmCercanum::VerificaRisposta(Intero a)
 void frmCercanum::ChiudiNumero(const Risultato &r, const QString &messaggio)
 {
     tabellone->CalcolaPunteggio(r);
+    // Said with the points between the result and the turn.
+    const QString punti = QString::number(r.punteggio) + QLatin1Char(' ') + Testi::Punti;
     if (partita.NumGiocatori() == 1) {
         lblMessaggio->ImpostaTesto(messaggio);
-    } else {
-        const QString prima = messaggio.isEmpty() ? QString() : messaggio + Testi::Acapo;
-        lblMessaggio->ImpostaTesto(prima + Testi::AdessoGioca
-                                   + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo())));
-        tabellone->SegnaTurno(1 - r.colonna);
+        emit Frase(Testi::Frasi(messaggio + Testi::Acapo + punti));
+        return;
     }
-    emit MessaggioCompleto(Momento::FineNumero);
+    const QString turno =
+        Testi::AdessoGioca + QString::fromStdString(NomeFisso::RifilaDestra(partita.GiocatoreAttivo()));
+    lblMessaggio->ImpostaTesto(messaggio.isEmpty() ? turno : messaggio + Testi::Acapo + turno);
+    tabellone->SegnaTurno(1 - r.colonna);
+    emit Frase(Testi::Frasi(messaggio + Testi::Acapo + punti + Testi::Acapo + turno));
 }

@@ -5,7 +5,6 @@
 
 #include "etichetta.h"
 #include "immagine.h"
-#include "pistapalline.h"
 #include "pulsante.h"
 
 #include <QKeyEvent>
@@ -36,14 +35,20 @@ bool frmCercanum::eventFilter(QObject *oggetto, QEvent *evento)
     const auto *tasto = static_cast<QKeyEvent *>(evento);
     if (TastoComando(tasto))
         return true;
-    int codice = CodiceTasto(tasto);
-    if (codice < 0)
-        return false;
-    Form_KeyPress(codice);
+    const int codice = CodiceTasto(tasto);
+    if (codice == 13) {
+        Ricevi(CodaAzioni::Azione::Tipo::Invio);
+        return true;
+    }
     if (oggetto != txtInput)
-        return codice == 13; // Enter has done its work; the window must not see it twice
-    txtInput_KeyPress(codice);
-    return codice == 1; // a dropped key never reaches the box
+        return false; // a button's Space clicks it, and the click is the button's action
+    if (codice >= 0) {
+        Ricevi(CodaAzioni::Azione::Tipo::Tasto, codice);
+        return true; // typed into the box by its action, in its turn
+    }
+    // The caret's keys would act out of turn during a step; Tab moves the focus at any time.
+    const bool tab = tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab;
+    return InputTrattenuto() && !tab;
 }
 
 void frmCercanum::keyPressEvent(QKeyEvent *evento)
@@ -52,15 +57,22 @@ void frmCercanum::keyPressEvent(QKeyEvent *evento)
     // were seen already.
     if (focusWidget() && focusWidget() != this)
         return QWidget::keyPressEvent(evento);
-    if (TastoComando(evento))
-        return;
-    int codice = CodiceTasto(evento);
-    if (codice >= 0)
-        Form_KeyPress(codice);
+    if (!TastoComando(evento) && CodiceTasto(evento) == 13)
+        Ricevi(CodaAzioni::Azione::Tipo::Invio);
 }
 
-// The cancel and default buttons: Esc presses cmdChiudi at any moment, Enter presses cmdNew
-// while it is shown (and only then reaches the window's own handler); F11 switches full screen.
+// The pad's keys are the keyboard's: Invio wherever the focus is, a digit or a deletion into the
+// answer box when it has the focus, as a typed one would reach it.
+void frmCercanum::TastoDelTastierino(int tasto, const QString &testo)
+{
+    if (tasto == Qt::Key_Return)
+        Ricevi(CodaAzioni::Azione::Tipo::Invio);
+    else if (focusWidget() == txtInput && !testo.isEmpty())
+        Ricevi(CodaAzioni::Azione::Tipo::Tasto, tasto == Qt::Key_Backspace ? 8 : testo.at(0).unicode());
+}
+
+// The cancel button: Esc presses cmdChiudi at any moment; F11 switches full screen. Enter, the
+// default button's key, is an action of its own.
 bool frmCercanum::TastoComando(const QKeyEvent *evento)
 {
     if (evento->key() == Qt::Key_Escape) {
@@ -71,21 +83,14 @@ bool frmCercanum::TastoComando(const QKeyEvent *evento)
         AlternaSchermoIntero();
         return true;
     }
-    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-    if (invio && cmdNew->isVisible() && cmdNew->isEnabled()) {
-        cmdNew->click();
-        return true;
-    }
     return false;
 }
 
+// The queue takes no Enter while a ball rolls, so a second judgement cannot start.
 void frmCercanum::Form_KeyPress(int &codice)
 {
-    // While a ball rolls Enter must not start a second judgement; at every other moment of an
-    // answer's handling the Enter waits with the rest of the input.
-    if (pista->AnimazioneInCorso() || codice != 13)
-        return;
-    GiudicaRisposta();
+    if (codice == 13)
+        Lancia(GiudicaRisposta());
 }
 
 void frmCercanum::txtInput_KeyPress(int &codice)
@@ -100,4 +105,16 @@ void frmCercanum::txtInput_KeyPress(int &codice)
         lblInfoTemp->show();
         imgIndice->show();
     }
+}
+
+// A key of the box in its turn: a box disabled meanwhile (the number is over) takes none.
+void frmCercanum::Digita(int codice)
+{
+    if (!txtInput->isEnabled())
+        return;
+    txtInput_KeyPress(codice);
+    if (codice == 8)
+        txtInput->backspace();
+    else if (codice != 1)
+        txtInput->insert(QString(QChar(codice)));
 }

@@ -81,7 +81,6 @@ Compito PistaPalline::AppendBall(Intero n, Intero risposta, Intero segreto)
     const int k = n - 1;
     if (k < 0 || k >= static_cast<int>(shpBall.size()))
         co_return;
-    animazioneInCorso = true;
     lblNumRisp[0]->ImpostaTesto(QString::number(n));
     lblNumRisp[1]->ImpostaTesto(QString::number(Partita::RisposteMassime - n));
 
@@ -110,7 +109,6 @@ Compito PistaPalline::AppendBall(Intero n, Intero risposta, Intero segreto)
     didascalia->raise();
     didascalia->ImpostaTesto(QString::number(risposta));
     SmileAnim(false);
-    animazioneInCorso = false;
 }
 
 void PistaPalline::ResetBall()

@@ -28,14 +28,11 @@ public:
     void ResetBall();
     void SmileAnim(bool on);
 
-    // True exactly while a ball rolls.
-    bool AnimazioneInCorso() const { return animazioneInCorso; }
     // No answer given yet for this number: the left counter is blank.
     bool NessunaRisposta() const;
 
 private:
     Orologio &orologio;
-    bool animazioneInCorso = false;
 
     std::array<Immagine *, 4> imgSmileForm{};
     Linea *linBall = nullptr;

@@ -42,7 +42,7 @@ void ImpostaColoreSfondo(QWidget *w, const QColor &c)
 } // namespace
 
 Riscontro::Riscontro(const Fabbrica &f, QWidget *fin, Orologio &o, FonteCasuale &c, Suoni &s, const Partita &p,
-                     std::function<bool()> attesa)
+                     std::function<bool()> attesa, std::function<void()> ticchettio)
     : QObject(fin)
     , finestra(fin)
     , orologio(o)
@@ -67,7 +67,7 @@ Riscontro::Riscontro(const Fabbrica &f, QWidget *fin, Orologio &o, FonteCasuale 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(Tempi::Pensiero);
     Timer1.setTimerType(Qt::PreciseTimer); // the coarse default drifts by up to 5 %
-    connect(&Timer1, &QTimer::timeout, this, &Riscontro::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, std::move(ticchettio));
 }
 
 void Riscontro::PensaAnim(bool on)
@@ -84,11 +84,6 @@ void Riscontro::PensaAnim(bool on)
 
 void Riscontro::Timer1_Timer()
 {
-    // A flash holds the tick as it holds input: it comes, once, when the flash is over.
-    if (lampoInCorso) {
-        tickRinviato = true;
-        return;
-    }
     lblAnimazNumeri->ImpostaTesto(QString::number(Partita::NumeroCasuale(caso.Estrai(), partita.NumMax())));
     if (inAttesa())
         suoni.Suona(Effetto::Attesa);
@@ -114,7 +109,6 @@ void Riscontro::MostraSmile(Intero v)
 Compito Riscontro::Lampeggia(QWidget *bersaglio)
 {
     const QColor c = ColoreSfondo(bersaglio);
-    lampoInCorso = true;
     finestra->repaint();
     for (int passo = 1; passo <= Tempi::PassiLampo; ++passo) {
         ImpostaColoreSfondo(bersaglio, passo % 2 == 1 ? c : Fabbrica::Colore(D::ColoreLampo));
@@ -122,7 +116,4 @@ Compito Riscontro::Lampeggia(QWidget *bersaglio)
         co_await Attesa(orologio, Tempi::Lampo);
     }
     ImpostaColoreSfondo(bersaglio, c);
-    lampoInCorso = false;
-    if (std::exchange(tickRinviato, false) && Timer1.isActive())
-        Timer1_Timer();
 }

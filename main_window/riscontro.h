@@ -26,18 +26,19 @@ class Riscontro : public QObject
     Q_OBJECT
 public:
     // `inAttesa`: no answer yet for the number and nothing typed, so the tick may sound.
+    // `ticchettio`: the timer's tick is due; the window runs Timer1_Timer in its turn.
     Riscontro(const Fabbrica &fabbrica, QWidget *finestra, Orologio &orologio, FonteCasuale &caso, Suoni &suoni,
-              const Partita &partita, std::function<bool()> inAttesa);
+              const Partita &partita, std::function<bool()> inAttesa, std::function<void()> ticchettio);
 
     void PensaAnim(bool on);
     void MostraSmile(Intero v);
-    // Blinks `bersaglio`'s background red five times, for about a second; the timer's tick
-    // waits for its end.
+    // Blinks `bersaglio`'s background red five times, for about a second.
     Compito Lampeggia(QWidget *bersaglio);
+    void Timer1_Timer();
+    // The thinking animation is on: its timer ticks.
+    bool Pensa() const { return Timer1.isActive(); }
 
 private:
-    void Timer1_Timer();
-
     QWidget *finestra;
     Orologio &orologio;
     FonteCasuale &caso;
@@ -45,8 +46,6 @@ private:
     const Partita &partita;
     std::function<bool()> inAttesa;
     bool ingranaggioAlterno = false;
-    bool lampoInCorso = false;
-    bool tickRinviato = false;
 
     QTimer Timer1;
     std::array<Immagine *, 2> imgIngranaggio{};

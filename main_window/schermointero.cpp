@@ -6,9 +6,7 @@
 #include "tastierino.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGraphicsProxyWidget>
-#include <QKeyEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -23,28 +21,32 @@ SchermoIntero::SchermoIntero(QWidget *g, const QPixmap &t)
     setObjectName(QStringLiteral("schermoIntero"));
     setWindowTitle(gioco->windowTitle());
     setWindowIcon(gioco->windowIcon());
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ImpostaVista(*this);
     // Only what changed is painted again, as in the window: a gliding ball repaints its own path.
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     setOptimizationFlag(QGraphicsView::DontSavePainterState);
     // The paper around the window is the same at every frame: drawn once, at this size.
     setCacheMode(QGraphicsView::CacheBackground);
-    setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setScene(&scena);
     // A tap on the pad or on the paper must leave the focus in the game.
     scena.setStickyFocus(true);
 
     tasti = new Tastierino;
     proxyTasti = scena.addWidget(tasti);
-    connect(tasti, &Tastierino::Premuto, this, &SchermoIntero::Premi);
 }
 
 SchermoIntero::~SchermoIntero()
 {
     Rilascia();
+}
+
+void SchermoIntero::ImpostaVista(QGraphicsView &vista)
+{
+    vista.setFrameShape(QFrame::NoFrame);
+    vista.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vista.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vista.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    vista.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 }
 
 QRectF SchermoIntero::RettangoloGioco() const
@@ -100,7 +102,6 @@ void SchermoIntero::Esci()
         gioco->show();
         Tastiera::Prendi(gioco);
     }
-    emit Uscito();
 }
 
 void SchermoIntero::Rilascia()
@@ -133,17 +134,6 @@ void SchermoIntero::Disponi()
     QBrush carta(tessera);
     carta.setTransform(QTransform::fromTranslate(angolo.x(), angolo.y()).scale(fattore, fattore));
     setBackgroundBrush(carta);
-}
-
-// The pad's key goes where a keyboard's would: to the control with the focus, through every
-// filter on the way, so it is held, checked and answered as a typed one.
-void SchermoIntero::Premi(int tasto, const QString &testo)
-{
-    QWidget *destinatario = gioco->focusWidget() ? gioco->focusWidget() : gioco;
-    QKeyEvent premuto(QEvent::KeyPress, tasto, Qt::NoModifier, testo);
-    QCoreApplication::sendEvent(destinatario, &premuto);
-    QKeyEvent lasciato(QEvent::KeyRelease, tasto, Qt::NoModifier, testo);
-    QCoreApplication::sendEvent(destinatario, &lasciato);
 }
 
 void SchermoIntero::resizeEvent(QResizeEvent *evento)

@@ -29,8 +29,9 @@ public:
     QRectF RettangoloTastierino() const;
     Tastierino *Tasti() const { return tasti; }
 
-signals:
-    void Uscito();
+    // A view that shows its scene enlarged and whole: no frame, no scroll bars, from the corner,
+    // text and pictures smoothed.
+    static void ImpostaVista(QGraphicsView &vista);
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
@@ -39,7 +40,6 @@ protected:
 
 private:
     void Disponi();
-    void Premi(int tasto, const QString &testo);
     void Rilascia();
 
     QWidget *gioco;

@@ -232,6 +232,11 @@ Intero Tabellone::CalcolaPunteggio(const Risultato &r)
     return r.media;
 }
 
+QString Tabellone::Media(int riga) const
+{
+    return lblPunti[riga]->Testo();
+}
+
 void Tabellone::MostraGiudizio(Intero punteggio, int riga)
 {
     imgPunteggio[riga]->ImpostaFigura(imgGiudizio[Giudizio::PerMedia(punteggio)]->Figura());

@@ -38,6 +38,8 @@ public:
     // total and its judgement beside it. Returns the average.
     Intero CalcolaPunteggio(const Risultato &risultato);
     void MostraGiudizio(Intero punteggio, int riga);
+    // A row's average as its total shows it.
+    QString Media(int riga) const;
     // The number's score leaves the hole when a new number or a new game starts.
     void NascondiPuntiRealizzati();
     // The first cell of each row is emptied by the new-game step itself.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The game window's own words, exactly as the children read them.
 namespace Testi {
@@ -34,4 +35,23 @@ inline const QString SuggerimentoNuovoGioco = QStringLiteral("Nuovo gioco");
 inline const QString SuggerimentoChiudi = QStringLiteral("Chiude il programma");
 inline const QString SuggerimentoSuono = QStringLiteral("Abilita o disabilita il suono");
 inline const QString SuggerimentoPunti = QStringLiteral("Punteggio complessivo");
+
+// What the six judgement pictures show, from the best.
+inline constexpr const char *Giudizi[] = {"Tocco con diploma", "Tocco con nappa", "Statuetta d'oro",
+                                          "Medaglia",          "Testa d'asino",   "Cervello bocciato"};
+
+// A message as it is said: each line a sentence, its spaces single.
+inline QString Frasi(const QString &testo)
+{
+    QStringList frasi;
+    for (QString riga : testo.split(Acapo)) {
+        riga = riga.simplified();
+        if (riga.isEmpty())
+            continue;
+        if (!riga.back().isPunct())
+            riga += QLatin1Char('.');
+        frasi.append(riga);
+    }
+    return frasi.join(QLatin1Char(' '));
+}
 } // namespace Testi

@@ -4,6 +4,7 @@
 #include "accessibilita.h"
 #include "avvisi.h"
 #include "banco.h"
+#include "canaleaccessibile.h"
 #include "cerca.h"
 #include "dialoghireali.h"
 #include "etichetta.h"
@@ -85,7 +86,7 @@ struct Ascolto
     {
         for (Etichetta *e : finestra->findChildren<Etichetta *>())
             ricostruito[e] = QString(e->Testo()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        Accessibilita::ImpostaOsservatore([this](QAccessibleEvent *e) {
+        CanaleAccessibile::ImpostaOsservatore([this](QAccessibleEvent *e) {
             if (e->type() == QAccessible::NameChanged) {
                 ++nomiCambiati;
                 return;
@@ -101,7 +102,7 @@ struct Ascolto
                 inseriti.append(t->textInserted());
         });
     }
-    ~Ascolto() { Accessibilita::ImpostaOsservatore({}); }
+    ~Ascolto() { CanaleAccessibile::ImpostaOsservatore({}); }
 };
 
 // What a screen reader says of the game window, in order: the notification's name each time it
@@ -112,7 +113,7 @@ struct Parlato
     std::vector<std::pair<QAccessibleInterface *, QString>> mostrate;
     explicit Parlato(Banco &b)
     {
-        Accessibilita::ImpostaOsservatore([this](QAccessibleEvent *e) {
+        CanaleAccessibile::ImpostaOsservatore([this](QAccessibleEvent *e) {
             if (e->type() != QAccessible::ObjectShow)
                 return;
             // Orca speaks a notification that shows, and names its role unless a status bar holds it.
@@ -124,7 +125,7 @@ struct Parlato
         });
         b.messaggi.durante = [this, &b] { detto.append(QLatin1Char('[') + b.messaggi.mostrati.back().testo + ']'); };
     }
-    ~Parlato() { Accessibilita::ImpostaOsservatore({}); }
+    ~Parlato() { CanaleAccessibile::ImpostaOsservatore({}); }
 };
 
 // The game window read as the program reads it: prepared for assistive technology, then loaded.

@@ -689,7 +689,9 @@ void TestFinestra::trattenuti_ticchettioFermoDuranteIlLampo()
     // Outside a flash the same tick shows: the check above can fail.
     b.orologio.ad_ogni_attesa = nullptr;
     b.caso.valori = {0.0f};
+    timer->start();
     tick();
+    timer->stop();
     QCOMPARE(traccia(), QStringLiteral("1|1|1"));
 
     NuovoNumero(b, 5);

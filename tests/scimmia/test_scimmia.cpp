@@ -6,10 +6,11 @@
 // announcement, a rolling ball, a flash, a sound or a box, exactly when the real program would
 // handle them. After every event: NumRisposte in 0..21, NumGiocati in 0..15, at most one face
 // shown, score cells filled only for finished numbers (each 0..100), and no crash; input during a
-// held step (the announcement, a flash) changes nothing until the step is over, and is handled
-// after it in the order it came (clicks on the new-game and information buttons held during an
-// answer may be overtaken by other input, and go when the end-of-game question opens). An end request
-// (Esc, the close button, No at the end of a game) retires the window; a fresh one starts.
+// held step (the announcement, a flash) changes nothing until the step is over, and every action
+// that waited runs after it in the order it came (clicks on the new-game and information buttons
+// held during an answer may be overtaken by other input; what waits goes when the end-of-game
+// question opens). One window in four plays in full screen, with taps on its number pad too. An
+// end request (Esc, the close button, No at the end of a game) retires the window; a fresh one starts.
 //
 // Environment, for longer runs by hand:
 //   CERCANUM_SCIMMIA_SEQUENZE  number of sequences (default 2000)
@@ -19,6 +20,8 @@
 #include "banco.h"
 #include "etichetta.h"
 #include "immagine.h"
+#include "schermointero.h"
+#include "tastierino.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,45 +43,6 @@
 
 namespace {
 
-// Sees every event of the application: the monkey watches with two, one on each side of the
-// game's input queue.
-class Vedetta : public QObject
-{
-public:
-    explicit Vedetta(std::function<void(QObject *, QEvent *)> f)
-        : vedi(std::move(f))
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-    ~Vedetta() override { QCoreApplication::instance()->removeEventFilter(this); }
-    // The application asks the newest filter first: this one then sees input before the queue.
-    void PassaDavanti()
-    {
-        QCoreApplication::instance()->removeEventFilter(this);
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override
-    {
-        vedi(oggetto, evento);
-        return false;
-    }
-
-private:
-    std::function<void(QObject *, QEvent *)> vedi;
-};
-
-bool Input(QEvent::Type t)
-{
-    return t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::MouseButtonPress
-           || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick;
-}
-
-// The monkey marks each input event it sends with a time stamp of its own, far above the test
-// library's, which the queue's copies keep: so a held event is known again when it is handed back.
-constexpr quint64 PrimaMarca = quint64(1) << 40;
-
 enum class Azione {
     Cifra,
     RispostaGiusta,
@@ -98,29 +62,33 @@ enum class Azione {
     ClicSuono,
     ClicOvunque,
     Tick,
+    Tastierino,
+    SchermoIntero,
 };
 
 const char *NomeAzione(Azione a)
 {
     static const char *const nomi[] = {
-        "Cifra",     "RispostaGiusta", "RispostaSbagliata",
-        "Lettera",   "Invio",          "Cancella",
-        "Tab",       "Spazio",         "Esc",
-        "Incolla",   "IncollaTasto",   "ClicNuovoNumero",
-        "ClicInfo",  "ClicNuovoGioco", "ClicChiudi",
-        "ClicSuono", "ClicOvunque",    "Tick",
+        "Cifra",      "RispostaGiusta", "RispostaSbagliata",
+        "Lettera",    "Invio",          "Cancella",
+        "Tab",        "Spazio",         "Esc",
+        "Incolla",    "IncollaTasto",   "ClicNuovoNumero",
+        "ClicInfo",   "ClicNuovoGioco", "ClicChiudi",
+        "ClicSuono",  "ClicOvunque",    "Tick",
+        "Tastierino", "SchermoIntero",
     };
     return nomi[int(a)];
 }
 
 // How often each happens: mostly playing, sometimes anything.
 constexpr std::pair<Azione, int> Pesi[] = {
-    {Azione::Cifra, 16},    {Azione::RispostaGiusta, 8}, {Azione::RispostaSbagliata, 14},
-    {Azione::Lettera, 4},   {Azione::Invio, 10},         {Azione::Cancella, 3},
-    {Azione::Tab, 3},       {Azione::Spazio, 2},         {Azione::Esc, 1},
-    {Azione::Incolla, 3},   {Azione::IncollaTasto, 1},   {Azione::ClicNuovoNumero, 14},
-    {Azione::ClicInfo, 2},  {Azione::ClicNuovoGioco, 2}, {Azione::ClicChiudi, 1},
-    {Azione::ClicSuono, 2}, {Azione::ClicOvunque, 3},    {Azione::Tick, 5},
+    {Azione::Cifra, 16},      {Azione::RispostaGiusta, 8}, {Azione::RispostaSbagliata, 14},
+    {Azione::Lettera, 4},     {Azione::Invio, 10},         {Azione::Cancella, 3},
+    {Azione::Tab, 3},         {Azione::Spazio, 2},         {Azione::Esc, 1},
+    {Azione::Incolla, 3},     {Azione::IncollaTasto, 1},   {Azione::ClicNuovoNumero, 14},
+    {Azione::ClicInfo, 2},    {Azione::ClicNuovoGioco, 2}, {Azione::ClicChiudi, 1},
+    {Azione::ClicSuono, 2},   {Azione::ClicOvunque, 3},    {Azione::Tick, 5},
+    {Azione::Tastierino, 12}, {Azione::SchermoIntero, 1},
 };
 
 // Ending the program or the game is rare, or no game would ever reach its end.
@@ -157,11 +125,8 @@ public:
             // Held input handed back may have ended the game there; the real program is gone
             // then, whatever the stand-in lets run after it.
             finita = finita || banco->terminazione.richieste > 0;
-            if (!finita && banco->terminazione.richieste == 0 && !F().InputTrattenuto())
+            if (!finita && banco->terminazione.richieste == 0 && !F().Azioni().Occupata())
                 Inevasi();
-            // The end-of-game question is the only box with a question mark.
-            for (; boxVisti < banco->messaggi.mostrati.size(); ++boxVisti)
-                partiteFinite += banco->messaggi.mostrati[boxVisti].icona == Messaggi::Icona::Domanda;
             if (!finita)
                 Controlla(true);
             if (finita)
@@ -182,8 +147,9 @@ public:
     int annidati = 0;
     int numeriFiniti = 0;
     int partiteFinite = 0;
-    int resi = 0;     // held input events handed back
-    int scartati = 0; // and dropped as the game may
+    int resi = 0;     // actions that waited and ran
+    int scartati = 0; // and that were dropped as the game may
+    int schermi = 0;  // windows played in full screen
 
 private:
     std::mt19937 caso;
@@ -193,29 +159,69 @@ private:
     QString errore;
     bool finita = false;
     int profondita = 0;
-    std::size_t boxVisti = 0;
+    int fini = 0; // games of this window ended, the question asked or answered by a waiting Enter
 
-    // Input as it comes and as it is handled.
-    struct Invio
+    // The game's actions that wait, in the order they came.
+    struct Attesa
     {
-        QObject *bersaglio;
-        quint64 marca;
+        CodaAzioni::Azione azione;
+        int domande; // end-of-game questions before it came
     };
-    struct Arrivo
+    std::deque<Attesa> attese;
+    bool inArrivo = false; // an action is being taken: what the queue does next is about it
+
+    static bool Rinviabile(const CodaAzioni::Azione &a)
     {
-        quint64 marca;
-        QString nome;
-        QPointer<QObject> bersaglio;
-        bool tasto;
-        bool rinviabile; // a click that waits for an answer's end, or goes at the game's end
-        int domande;     // end-of-game questions before it came
-    };
-    std::vector<Invio> invii;         // the monkey's sends under way, innermost last
-    std::deque<Arrivo> nonConsegnati; // come, not yet handled, in the order they came
-    quint64 marche = PrimaMarca;
-    // Created before any window, so asked after its queue: it sees only what the queue lets through.
-    Vedetta consegne{[this](QObject *o, QEvent *e) { Consegnato(o, e); }};
-    Vedetta arrivi{[this](QObject *o, QEvent *e) { Arrivato(o, e); }};
+        return a.tipo == CodaAzioni::Azione::Tipo::Info || a.tipo == CodaAzioni::Azione::Tipo::NuovoGioco;
+    }
+
+    static QString NomeDi(const CodaAzioni::Azione &a)
+    {
+        static const char *const nomi[] = {"Tasto", "Invio", "NuovoNumero", "Info", "NuovoGioco", "Chiudi", "Tick"};
+        return QString::fromLatin1(nomi[int(a.tipo)]) + QStringLiteral("(%1)").arg(a.codice);
+    }
+
+    // What the game's queue does with each action: a fresh one runs at once only when nothing
+    // waits before it (save the buttons held for an answer's end); a waiting one runs or is
+    // dropped only from the front.
+    void Osserva(CodaAzioni::Fase fase, const CodaAzioni::Azione &a)
+    {
+        using F = CodaAzioni::Fase;
+        if (!banco || banco->terminazione.richieste > 0)
+            return;
+        if (fase == F::Ricevuta) {
+            inArrivo = true;
+            return;
+        }
+        const bool fresca = std::exchange(inArrivo, false);
+        if (fase == F::Accodata) {
+            attese.push_back({a, Domande()});
+            return;
+        }
+        if (fresca) {
+            if (fase == F::Eseguita)
+                for (const Attesa &prima : attese)
+                    if (!Rinviabile(prima.azione))
+                        Rompi(
+                            QStringLiteral("%1 ran before %2, which came first").arg(NomeDi(a), NomeDi(prima.azione)));
+            return;
+        }
+        if (attese.empty() || attese.front().azione.tipo != a.tipo || attese.front().azione.codice != a.codice)
+            return void(Rompi(QStringLiteral("%1 ran out of its turn").arg(NomeDi(a))));
+        attese.pop_front();
+        fase == F::Eseguita ? ++resi : ++scartati;
+    }
+
+    // Once nothing runs or waits, every action that waited has run, or went at a game's end.
+    void Inevasi()
+    {
+        for (const Attesa &a : attese)
+            if (Domande() > a.domande)
+                ++scartati;
+            else
+                Rompi(QStringLiteral("%1 waited and never ran").arg(NomeDi(a.azione)));
+        attese.clear();
+    }
 
     bool Prob(double p) { return std::bernoulli_distribution(p)(caso); }
     int Tra(int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); }
@@ -248,8 +254,9 @@ private:
         contesto.reset();
         banco.reset();
         registro.clear();
-        boxVisti = 0;
-        nonConsegnati.clear();
+        fini = 0;
+        attese.clear();
+        inArrivo = false;
         banco = std::make_unique<Banco>();
         finita = false;
         contesto = std::make_unique<QObject>();
@@ -272,7 +279,19 @@ private:
         // changes nothing that is checked: only one window in eight paints.
         if (finestreAperte++ % 8 != 0)
             banco->Finestra().setUpdatesEnabled(false);
-        arrivi.PassaDavanti(); // of the window's new queue
+        QObject::connect(&banco->Finestra(), &frmCercanum::Frase, contesto.get(), [this](const QString &frase) {
+            if (frase.startsWith(QStringLiteral("Il gioco è finito!"))) {
+                ++fini;
+                ++partiteFinite;
+            }
+        });
+        banco->Finestra().Azioni().osservatore = [this](CodaAzioni::Fase f, const CodaAzioni::Azione &a) {
+            Osserva(f, a);
+        };
+        if (Prob(0.25)) {
+            banco->Finestra().ApriASchermoIntero();
+            ++schermi;
+        }
         banco->Avvia(SceltaCasuale());
         Controlla(true);
     }
@@ -287,92 +306,9 @@ private:
     template <typename T> T *Figlio(const QString &nome) { return F().findChild<T *>(nome); }
     QLineEdit *Casella() { return Figlio<QLineEdit>(QStringLiteral("txtInput")); }
 
-    template <typename Azione> void Invia(QWidget *w, Azione azione)
-    {
-        invii.push_back({w, 0});
-        azione();
-        invii.pop_back();
-    }
+    template <typename Azione> void Invia(QWidget *, Azione azione) { azione(); }
 
-    int Domande() const
-    {
-        return int(std::count_if(banco->messaggi.mostrati.begin(), banco->messaggi.mostrati.end(),
-                                 [](const Banco::Messaggio &m) { return m.icona == Messaggi::Icona::Domanda; }));
-    }
-
-    static QString NomeEvento(QObject *o, QEvent *e)
-    {
-        QString nome = QString::fromLatin1(QMetaEnum::fromType<QEvent::Type>().valueToKey(e->type()));
-        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-            nome += QStringLiteral("(%1)").arg(static_cast<QKeyEvent *>(e)->key(), 0, 16);
-        return nome + QLatin1Char('@') + o->objectName();
-    }
-
-    // What the monkey itself sends, as it comes, before the game's queue can hold it.
-    void Arrivato(QObject *o, QEvent *e)
-    {
-        if (invii.empty() || o != invii.back().bersaglio || !Input(e->type()))
-            return;
-        auto *ie = static_cast<QInputEvent *>(e);
-        if (ie->timestamp() > PrimaMarca)
-            return;
-        ie->setTimestamp(++marche);
-        invii.back().marca = marche;
-        const bool tasto = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
-        const bool rinviabile =
-            !tasto
-            && (o->objectName() == QLatin1String("cmdNuovoGioco") || o->objectName() == QLatin1String("cmdInfo"));
-        nonConsegnati.push_back({marche, NomeEvento(o, e), o, tasto, rinviabile, Domande()});
-    }
-
-    // Held input the game may drop: a click whose control is gone, hidden or disabled (a real
-    // click would not reach it), a click on the new-game or information buttons once the
-    // end-of-game question has offered the new game itself.
-    bool Scartabile(const Arrivo &a) const
-    {
-        const auto *controllo = qobject_cast<const QWidget *>(a.bersaglio.data());
-        const bool irraggiungibile = !controllo || !controllo->isVisible() || !controllo->isEnabled();
-        return (!a.tasto && irraggiungibile) || (a.rinviabile && Domande() > a.domande);
-    }
-
-    // What gets past the game's queue: the fresh input it lets through and the held input it
-    // hands back. Everything that came before must have been handled already.
-    void Consegnato(QObject *o, QEvent *e)
-    {
-        if (!banco || !Input(e->type()) || banco->terminazione.richieste > 0)
-            return;
-        const quint64 marca = static_cast<QInputEvent *>(e)->timestamp();
-        const auto questo = std::find_if(nonConsegnati.begin(), nonConsegnati.end(),
-                                         [marca](const Arrivo &a) { return a.marca == marca; });
-        if (questo == nonConsegnati.end())
-            return; // not the monkey's, or seen already at a control further in
-        // Only clicks on the buttons held for an answer's end wait while new input goes on.
-        const bool fresco = !invii.empty() && invii.back().marca == marca;
-        resi += !fresco;
-        std::deque<Arrivo> restano;
-        for (auto a = nonConsegnati.begin(); a != questo; ++a) {
-            if (a->rinviabile && fresco)
-                restano.push_back(std::move(*a));
-            else if (Scartabile(*a))
-                ++scartati;
-            else
-                Rompi(QStringLiteral("%1 handled before %2, which came first").arg(NomeEvento(o, e), a->nome));
-        }
-        restano.insert(restano.end(), std::make_move_iterator(std::next(questo)),
-                       std::make_move_iterator(nonConsegnati.end()));
-        nonConsegnati.swap(restano);
-    }
-
-    // Once nothing holds input, everything that came has been handled or may have been dropped.
-    void Inevasi()
-    {
-        for (const Arrivo &a : nonConsegnati)
-            if (Scartabile(a))
-                ++scartati;
-            else
-                Rompi(QStringLiteral("%1 came and was never handled").arg(a.nome));
-        nonConsegnati.clear();
-    }
+    int Domande() const { return fini; }
 
     // A key typed where the keyboard's focus is.
     void Tasto(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString &testo = {})
@@ -428,8 +364,10 @@ private:
         ++eventiTotali;
         annidati += annidato;
         ++profondita;
-        // A paste needs the box's menu, a click that the step would hold too.
-        const bool trattenuto = F().InputTrattenuto() && a != Azione::Tick;
+        // A paste needs the box's menu, a click that the step would hold too. The sound switch and
+        // full screen are no actions of the game: they act at once.
+        const bool trattenuto =
+            F().InputTrattenuto() && a != Azione::Tick && a != Azione::ClicSuono && a != Azione::SchermoIntero;
         const QString prima = trattenuto ? Fotografia() : QString();
         const Partita &p = F().Stato();
         const int giocatiPrima = p.NumGiocati();
@@ -485,6 +423,17 @@ private:
             if (auto *t = Figlio<QTimer>(QStringLiteral("Timer1"));
                 t && t->isActive() && !QMetaObject::invokeMethod(t, "timeout"))
                 Rompi(QStringLiteral("the timer cannot be made to tick"));
+            break;
+        case Azione::Tastierino:
+            if (F().Schermo() && F().Schermo()->Attivo()) {
+                const QList<QPushButton *> tasti = F().Schermo()->Tasti()->findChildren<QPushButton *>();
+                QPushButton *t = tasti.at(Tra(0, int(tasti.size()) - 1));
+                QTest::mouseClick(t, Qt::LeftButton);
+            }
+            break;
+        case Azione::SchermoIntero:
+            if (Prob(Raro * 3))
+                Tasto(Qt::Key_F11);
             break;
         }
         --profondita;
@@ -582,15 +531,17 @@ void TestScimmia::sequenzeCasuali()
         QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("seed %1, sequence %2: %3").arg(seme).arg(s).arg(errore)));
     }
     qInfo("%d sequences, %d events (%d in the middle of another), %d numbers finished, %d games "
-          "finished, %d windows ended, %d input events held and handed back, %d dropped, %lld ms",
+          "finished, %d windows ended (%d in full screen), %d actions waited and ran, %d dropped, %lld ms",
           sequenze, scimmia.eventiTotali, scimmia.annidati, scimmia.numeriFiniti, scimmia.partiteFinite,
-          scimmia.finestreChiuse, scimmia.resi, scimmia.scartati, static_cast<long long>(cronometro.elapsed()));
+          scimmia.finestreChiuse, scimmia.schermi, scimmia.resi, scimmia.scartati,
+          static_cast<long long>(cronometro.elapsed()));
     // The run must have reached the interesting places, or it proves little.
     QVERIFY(scimmia.numeriFiniti >= sequenze / 20);
     QVERIFY(scimmia.annidati >= sequenze / 40);
     QVERIFY(scimmia.resi >= sequenze / 40);
     QVERIFY(scimmia.finestreChiuse >= sequenze / 200);
     QVERIFY(scimmia.partiteFinite >= sequenze / 500);
+    QVERIFY(scimmia.schermi >= scimmia.finestreChiuse / 8);
 }
 
 QTEST_MAIN(TestScimmia)

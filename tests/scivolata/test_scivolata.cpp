@@ -102,7 +102,7 @@ TEST_F(Vetrina, SuUnaMacchinaLiberaOgniQuadroSegueLOrologio)
     palla.move(100, 50); // wherever it stood before
     palla.quadri.clear();
     const std::int64_t inizio = orologio.ora;
-    Scivolata(orologio).Esegui(&palla, 511, 42);
+    const Compito scivolata = Scivolata(orologio).Esegui(&palla, 511, 42);
 
     EXPECT_EQ(palla.x(), 42);
     ASSERT_FALSE(palla.quadri.empty());
@@ -122,7 +122,7 @@ TEST_F(Vetrina, SuUnaMacchinaCaricaSiPerdonoQuadriNonTempo)
     palla.quadri.clear();
     orologio.ritardo = 40; // every frame late by more than two frames
     const std::int64_t inizio = orologio.ora;
-    Scivolata(orologio).Esegui(&palla, 511, 42);
+    const Compito scivolata = Scivolata(orologio).Esegui(&palla, 511, 42);
 
     EXPECT_EQ(palla.x(), 42);
     EXPECT_LE(orologio.ora - inizio, 469 + 17 + 40);
