@@ -10,8 +10,11 @@
 #include "terminazione.h"
 #include "uscitaaudio.h"
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -23,14 +26,26 @@
 struct Banco
 {
     // Time moves only by the waits, each over before Attendi returns; `ad_ogni_attesa` runs in
-    // the middle of one, where the real event loop would run.
+    // the middle of one, where the real event loop would run. `vero`: the waits really pass, from
+    // the event loop, as the program's own clock has them, and `ad_ogni_attesa` runs as each begins.
     struct Orologio final : ::Orologio
     {
         long totale = 0;
-        std::int64_t Adesso() override { return totale; }
+        bool vero = false;
+        QElapsedTimer cronometro;
+        QObject contesto;
+        std::int64_t Adesso() override { return vero ? cronometro.elapsed() : totale; }
         std::function<void(int)> ad_ogni_attesa;
         void Attendi(int ms, std::function<void()> poi) override
         {
+            if (vero) {
+                if (!cronometro.isValid())
+                    cronometro.start();
+                if (ad_ogni_attesa)
+                    ad_ogni_attesa(ms);
+                QTimer::singleShot(ms, Qt::PreciseTimer, &contesto, std::move(poi));
+                return;
+            }
             totale += ms;
             if (ad_ogni_attesa)
                 ad_ogni_attesa(ms);

@@ -3,47 +3,12 @@
 // number pad, and given back at its own size.
 #include "banco.h"
 #include "cerca.h"
-#include "schermointero.h"
-#include "tastierino.h"
 
 #include <QGraphicsView>
 #include <QPainter>
 #include <QTest>
 
 using namespace Cerca;
-
-namespace {
-
-SchermoIntero &Entra(frmCercanum &f, QSize schermo = {1920, 1080})
-{
-    QTest::keyClick(f.focusWidget(), Qt::Key_F11);
-    SchermoIntero *s = f.Schermo();
-    if (!s || !s->Attivo())
-        qFatal("F11 left the window as it was");
-    s->resize(schermo);
-    return *s;
-}
-
-// Where a point of the window's own client area is seen on the screen.
-QPoint Visto(const SchermoIntero &s, QPointF punto)
-{
-    return (s.RettangoloGioco().topLeft() + punto * s.Fattore()).toPoint();
-}
-
-// A finger's tap on the pad's key, as a touch screen sends it. The test screen is 800 x 800: it
-// drops touches beyond it, and a full screen of another size would be laid out again at its size
-// in the middle of a tap.
-constexpr QSize SchermoPerDita{800, 800};
-void Tocca(SchermoIntero &s, const QString &tasto)
-{
-    static QPointingDevice *const dito = QTest::createTouchDevice();
-    const QRect r = Controllo<QPushButton>(*s.Tasti(), tasto)->geometry();
-    const QPoint punto = (s.RettangoloTastierino().topLeft() + QPointF(r.center()) * s.Fattore()).toPoint();
-    QTest::touchEvent(s.viewport(), dito).press(0, punto);
-    QTest::touchEvent(s.viewport(), dito).release(0, punto);
-}
-
-} // namespace
 
 class TestSchermo : public QObject
 {
@@ -53,7 +18,6 @@ private slots:
     void scala_disposizioneEClic();
     void f11_restituisceLaFinestra();
     void tastierino_comeLaTastiera();
-    void tastierino_trattenutoDuranteL_annuncio();
     void figure_doppieQuandoIngrandite();
     void dialoghi_sopraLoSchermo();
     void entrate_senzaTastiera();
@@ -202,28 +166,6 @@ void TestSchermo::tastierino_comeLaTastiera()
     QCOMPARE(pad->finestra->Stato().NumGiocati(), Intero(1));
     QCOMPARE(pad->finestra->Stato().NumRisposte(), Intero(0));
     QVERIFY(!P(*pad->finestra, QStringLiteral("cmdNew"))->isVisible()); // the second number is on
-}
-
-void TestSchermo::tastierino_trattenutoDuranteL_annuncio()
-{
-    // A key tapped while the range is being typed out is handled once it is over, as a typed one.
-    Banco b;
-    frmCercanum &f = b.Avvia();
-    SchermoIntero &s = Entra(f, SchermoPerDita);
-    bool toccato = false;
-    b.orologio.ad_ogni_attesa = [&](int) {
-        if (!toccato && !Messaggio(f).isEmpty()) {
-            toccato = true;
-            Tocca(s, QStringLiteral("tasto8"));
-            QCOMPARE(Casella(f)->text(), QString());
-        }
-    };
-    NuovoNumero(b, 8);
-    b.orologio.ad_ogni_attesa = nullptr;
-    QVERIFY(toccato);
-    QTRY_COMPARE(Casella(f)->text(), QStringLiteral("8"));
-    Tocca(s, QStringLiteral("tastoInvio"));
-    QCOMPARE(f.Stato().NumGiocati(), Intero(1));
 }
 
 void TestSchermo::figure_doppieQuandoIngrandite()
