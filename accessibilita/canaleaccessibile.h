@@ -1,19 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAccessible>
+
 #include <functional>
+#include <utility>
 
-class QAccessibleEvent;
-
-// The one way out to assistive technology for what this layer tells: every event goes through
-// here, where a test can watch it (Qt drops events while no assistive technology listens).
+// The one way out to assistive technology for what this layer tells, where a test can watch
+// every event before Qt drops it (as it does while no assistive technology listens).
 class CanaleAccessibile
 {
 public:
-    static void Invia(QAccessibleEvent *evento);
-
-    // Sees every event sent from here before Qt does. Empty to stop.
     using Osservatore = std::function<void(QAccessibleEvent *)>;
-    static void ImpostaOsservatore(Osservatore osservatore);
-    static bool Osservato();
+    // Empty to stop.
+    static void ImpostaOsservatore(Osservatore o) { Corrente() = std::move(o); }
+    static bool Osservato() { return bool(Corrente()); }
+    static void Invia(QAccessibleEvent *evento)
+    {
+        if (Corrente())
+            Corrente()(evento);
+        QAccessible::updateAccessibility(evento);
+    }
+
+private:
+    static Osservatore &Corrente()
+    {
+        static Osservatore o;
+        return o;
+    }
 };

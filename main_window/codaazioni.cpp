@@ -4,33 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
 using Tipo = CodaAzioni::Azione::Tipo;
-
-bool Cifra(const CodaAzioni::Azione &a)
-{
-    return a.tipo == Tipo::Tasto && a.codice >= '0' && a.codice <= '9';
-}
-
-bool Indietro(const CodaAzioni::Azione &a)
-{
-    return a.tipo == Tipo::Tasto && a.codice == 8;
-}
-
-} // namespace
-
-CodaAzioni::InCorso::InCorso(CodaAzioni &c, Passo p)
-    : coda(c)
-    , prima(std::exchange(c.passo, p))
-{
-}
-
-CodaAzioni::InCorso::~InCorso()
-{
-    coda.passo = prima;
-    coda.Programma();
-}
 
 CodaAzioni::CodaAzioni(QObject *parent, std::function<void(const Azione &)> e)
     : QObject(parent)
@@ -43,59 +17,52 @@ CodaAzioni::CodaAzioni(QObject *parent, std::function<void(const Azione &)> e)
 // wait for the answer's end, and everything else goes on.
 CodaAzioni::Regola CodaAzioni::Per(Tipo tipo, Passo passo)
 {
-    switch (passo) {
-    case Passo::Nessuno: return Regola::Subito;
-    case Passo::Annuncio:
-    case Passo::Lampo: return Regola::Dopo;
-    case Passo::Risposta:
-        if (tipo == Tipo::Invio)
-            return Regola::Mai;
-        return tipo == Tipo::Info || tipo == Tipo::NuovoGioco ? Regola::Dopo : Regola::Subito;
-    }
-    return Regola::Subito;
+    if (passo == Passo::Nessuno)
+        return Regola::Subito;
+    if (passo != Passo::Risposta)
+        return Regola::Dopo;
+    if (tipo == Tipo::Invio)
+        return Regola::Mai;
+    return tipo == Tipo::Info || tipo == Tipo::NuovoGioco ? Regola::Dopo : Regola::Subito;
 }
 
 void CodaAzioni::Ricevi(const Azione &azione)
 {
     Osserva(Fase::Ricevuta, azione);
-    // Behind what waits already, once its step is over: it comes after it.
-    if (passo == Passo::Nessuno && !attese.empty()) {
-        Accoda(azione);
-        Programma();
-        return;
-    }
-    switch (Per(azione.tipo, passo)) {
-    case Regola::Subito: Esegui(azione); break;
-    case Regola::Dopo: Accoda(azione); break;
-    case Regola::Mai: Osserva(Fase::Scartata, azione); break;
+    // Behind what waits already, once its step is over, it comes after it.
+    const Regola regola = passo == Passo::Nessuno && !attese.empty() ? Regola::Dopo : Per(azione.tipo, passo);
+    if (regola == Regola::Subito) {
+        Osserva(Fase::Eseguita, azione);
+        esegui(azione);
+    } else if (regola == Regola::Mai || Inutile(azione)) {
+        Osserva(Fase::Scartata, azione);
+    } else {
+        attese.push_back(azione);
+        Osserva(Fase::Accodata, azione);
+        if (passo == Passo::Nessuno)
+            Programma();
     }
 }
 
 // Only what can still change the game waits: the box holds three digits, so a fourth in a row,
 // or a fourth deletion, is the same as none; a key that types nothing only shows the reminder,
 // which the key before it showed already; one tick stands for any number of them.
-void CodaAzioni::Accoda(const Azione &azione)
+bool CodaAzioni::Inutile(const Azione &a) const
 {
-    auto ultimi = [this](int n, auto come) {
-        return attese.size() >= std::size_t(n) && std::all_of(attese.end() - n, attese.end(), come);
+    auto cifra = [](const Azione &x) { return x.tipo == Tipo::Tasto && x.codice >= '0' && x.codice <= '9'; };
+    auto indietro = [](const Azione &x) { return x.tipo == Tipo::Tasto && x.codice == 8; };
+    auto ultimi = [this](std::size_t n, auto come) {
+        return attese.size() >= n && std::all_of(attese.end() - std::ptrdiff_t(n), attese.end(), come);
     };
-    const bool inutile =
-        attese.size() >= Massimo || (Cifra(azione) && ultimi(3, Cifra)) || (Indietro(azione) && ultimi(3, Indietro))
-        || (azione.tipo == Tipo::Tasto && !Cifra(azione) && !Indietro(azione)
-            && ultimi(1, [](const Azione &a) { return a.tipo == Tipo::Tasto; }))
-        || (azione.tipo == Tipo::Tick
-            && std::any_of(attese.begin(), attese.end(), [](const Azione &a) { return a.tipo == Tipo::Tick; }));
-    if (inutile) {
-        Osserva(Fase::Scartata, azione);
-        return;
-    }
-    attese.push_back(azione);
-    Osserva(Fase::Accodata, azione);
-}
-
-std::deque<CodaAzioni::Azione> CodaAzioni::Prendi()
-{
-    return std::exchange(attese, {});
+    if (a.tipo == Tipo::Tick)
+        return std::any_of(attese.begin(), attese.end(), [](const Azione &x) { return x.tipo == Tipo::Tick; });
+    if (a.tipo != Tipo::Tasto)
+        return attese.size() >= 2 * Massimo;
+    if (cifra(a))
+        return attese.size() >= Massimo || ultimi(3, cifra);
+    if (indietro(a))
+        return attese.size() >= Massimo || ultimi(3, indietro);
+    return attese.size() >= Massimo || ultimi(1, [](const Azione &x) { return x.tipo == Tipo::Tasto; });
 }
 
 void CodaAzioni::Programma()
@@ -112,30 +79,15 @@ void CodaAzioni::Svolgi()
     programmata = false;
     inSvolgimento = true;
     // An action may start a step of its own: what follows it waits for that one as the table says.
-    while (!attese.empty()) {
-        const Regola regola = Per(attese.front().tipo, passo);
-        if (regola == Regola::Dopo)
-            break;
+    while (!attese.empty() && Per(attese.front().tipo, passo) != Regola::Dopo) {
         const Azione azione = attese.front();
         attese.pop_front();
-        if (regola == Regola::Subito)
-            Esegui(azione);
-        else
-            Osserva(Fase::Scartata, azione);
+        const bool subito = Per(azione.tipo, passo) == Regola::Subito;
+        Osserva(subito ? Fase::Eseguita : Fase::Scartata, azione);
+        if (subito)
+            esegui(azione);
     }
     inSvolgimento = false;
     if (passo == Passo::Nessuno)
         Programma();
-}
-
-void CodaAzioni::Esegui(const Azione &azione)
-{
-    Osserva(Fase::Eseguita, azione);
-    esegui(azione);
-}
-
-void CodaAzioni::Osserva(Fase fase, const Azione &azione)
-{
-    if (osservatore)
-        osservatore(fase, azione);
 }

@@ -6,12 +6,13 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <utility>
 
 // What a child can do to the game, as its doors (the key preview, the buttons, the pad, the
-// timer) take it, and the one busy state of the play flow: while a step runs, an action either
-// runs at once, waits for the step's end, or is dropped, by one table; what waits runs in the
-// order it came once the step is over. Only the game's own actions wait, never Qt's events: a
-// click on "?" that moves the focus cannot send a waiting digit elsewhere.
+// timer) take it, and the one busy state of the play flow: while a step runs, an action runs at
+// once, waits for the step's end, or is dropped, by one table; what waits runs in the order it
+// came once the step is over. Only the game's own actions wait, never Qt's events: a click on
+// "?" that moves the focus cannot send a waiting digit elsewhere.
 class CodaAzioni : public QObject
 {
     Q_OBJECT
@@ -19,9 +20,9 @@ public:
     struct Azione
     {
         enum class Tipo {
-            Tasto,       // a key typed into the answer box: `codice` is its character, 8 for backspace
-            Invio,       // Enter, from any control or the pad
-            NuovoNumero, // the buttons
+            Tasto, // a key typed into the answer box: `codice` is its character, 8 for backspace
+            Invio, // Enter, from any control or the pad
+            NuovoNumero,
             Info,
             NuovoGioco,
             Chiudi, // the close button, Esc or the title bar's close box
@@ -42,8 +43,16 @@ public:
     class InCorso
     {
     public:
-        InCorso(CodaAzioni &coda, Passo passo);
-        ~InCorso();
+        InCorso(CodaAzioni &c, Passo p)
+            : coda(c)
+            , prima(std::exchange(c.passo, p))
+        {
+        }
+        ~InCorso()
+        {
+            coda.passo = prima;
+            coda.Programma();
+        }
         InCorso(const InCorso &) = delete;
         InCorso &operator=(const InCorso &) = delete;
 
@@ -52,10 +61,11 @@ public:
         Passo prima;
     };
 
-    // At most this many actions wait: a keyboard held down during a stalled step adds nothing.
+    // At most this many keys wait, and twice as many actions: a keyboard held down during a
+    // stalled step adds nothing, and the Enter or Esc after it still counts.
     static constexpr std::size_t Massimo = 32;
 
-    explicit CodaAzioni(QObject *parent, std::function<void(const Azione &)> esegui);
+    CodaAzioni(QObject *parent, std::function<void(const Azione &)> esegui);
 
     void Ricevi(const Azione &azione);
     Passo Attuale() const { return passo; }
@@ -67,9 +77,9 @@ public:
         return passo == Passo::Annuncio || passo == Passo::Lampo || (passo == Passo::Nessuno && !attese.empty());
     }
     // What waits, taken away: the end of a game decides on it itself.
-    std::deque<Azione> Prendi();
+    std::deque<Azione> Prendi() { return std::exchange(attese, {}); }
 
-    // Sees every action as it comes, waits, runs or is dropped (tests).
+    // Sees every action as it comes and as it waits, runs or is dropped (tests).
     enum class Fase {
         Ricevuta,
         Accodata,
@@ -85,11 +95,14 @@ private:
         Mai
     };
     static Regola Per(Azione::Tipo tipo, Passo passo);
-    void Accoda(const Azione &azione);
+    bool Inutile(const Azione &azione) const;
     void Programma();
     void Svolgi();
-    void Esegui(const Azione &azione);
-    void Osserva(Fase fase, const Azione &azione);
+    void Osserva(Fase fase, const Azione &azione)
+    {
+        if (osservatore)
+            osservatore(fase, azione);
+    }
 
     std::function<void(const Azione &)> esegui;
     Passo passo = Passo::Nessuno;

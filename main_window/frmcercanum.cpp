@@ -107,13 +107,12 @@ void frmCercanum::Esegui(const CodaAzioni::Azione &azione)
     case T::Tasto: Digita(azione.codice); break;
     case T::Invio:
         // The default button while it is shown, the window's own handler otherwise.
-        if (raggiungibile(cmdNew)) {
-            Lancia(cmdNew_Click());
-        } else {
+        if (!raggiungibile(cmdNew)) {
             int codice = 13;
             Form_KeyPress(codice);
+            break;
         }
-        break;
+        [[fallthrough]];
     case T::NuovoNumero:
         if (raggiungibile(cmdNew))
             Lancia(cmdNew_Click());

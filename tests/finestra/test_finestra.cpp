@@ -72,6 +72,8 @@ private slots:
     void trattenuti_pulsantiDopoLaRisposta();
     void trattenuti_fineGiocoRispondeAllaDomanda();
     void trattenuti_ticchettioFermoDuranteIlLampo();
+    void trattenuti_limitatiSenzaPerdereLInvio();
+    void chiusura_fermaIlPassoInCorso();
     void rientro_invioDuranteLaPallinaIgnorato();
     void testi_stannoNelleEtichette();
     void suono_momentiDiUnNumero();
@@ -765,6 +767,58 @@ void TestFinestra::trattenuti_fineGiocoRispondeAllaDomanda()
         QVERIFY(P(f, QStringLiteral("cmdNew"))->isVisible());
         QCOMPARE(f.Stato().NumGiocati(), Intero(0));
         QVERIFY(!f.Azioni().Occupata());
+    }
+}
+
+// A keyboard held down through a stalled announcement: a bounded queue, and the Enter after the
+// flood of keys still judges what the keys that were kept left in the box.
+void TestFinestra::trattenuti_limitatiSenzaPerdereLInvio()
+{
+    Banco b;
+    frmCercanum &f = b.Avvia();
+    int accodate = 0;
+    f.Azioni().osservatore = [&](CodaAzioni::Fase fase, const CodaAzioni::Azione &) {
+        accodate += fase == CodaAzioni::Fase::Accodata;
+    };
+    bool fatto = false;
+    b.orologio.ad_ogni_attesa = [&](int) {
+        if (std::exchange(fatto, true))
+            return;
+        for (int i = 0; i < 5000; ++i) {
+            QTest::keyClick(f.focusWidget(), Qt::Key_1);
+            QTest::keyClick(f.focusWidget(), Qt::Key_Backspace);
+        }
+        QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+    };
+    NuovoNumero(b, 8);
+    QTRY_VERIFY(!f.Azioni().Occupata());
+    QVERIFY2(accodate <= int(2 * CodaAzioni::Massimo), qPrintable(QString::number(accodate)));
+    // Sixteen digits each deleted again, then the empty answer's error.
+    QCOMPARE(b.messaggi.mostrati.size(), std::size_t(1));
+    QCOMPARE(f.Stato().NumRisposte(), Intero(0));
+    QCOMPARE(Casella(f)->text(), QString());
+}
+
+// The window gone in the middle of a step (the announcement, a ball's glide) ends the step there:
+// its next wait wakes nothing, and nothing more is drawn or sounded.
+void TestFinestra::chiusura_fermaIlPassoInCorso()
+{
+    for (const bool pallina : {false, true}) {
+        Banco b;
+        b.Avvia();
+        if (pallina) {
+            NuovoNumero(b, 8);
+            b.orologio.vero = true;
+            Rispondi(*b.finestra, QStringLiteral("1"));
+        } else {
+            b.orologio.vero = true;
+            NuovoNumero(b, 8);
+        }
+        QVERIFY(b.finestra->Azioni().Occupata());
+        const std::size_t suoni = b.audio.suonati.size();
+        b.finestra.reset();
+        QTest::qWait(300);
+        QCOMPARE(b.audio.suonati.size(), suoni);
     }
 }
 

@@ -141,12 +141,11 @@ TEST_F(Vetrina, TraUnQuadroELAltroGliEventiScorrono)
     };
     QMetaObject::invokeMethod(&finestra, rilancia, Qt::QueuedConnection);
     orologio.differito = true;
-    {
-        Compito scivolata = Scivolata(orologio).Esegui(&palla, 511, 42);
-        EXPECT_EQ(palla.x(), 511); // back at once, the thread free
-    }
-    while (palla.x() != 42)
+    const Compito scivolata = Scivolata(orologio).Esegui(&palla, 511, 42);
+    EXPECT_EQ(palla.x(), 511); // back at once, the thread free
+    while (!scivolata.Finito())
         QCoreApplication::processEvents();
+    EXPECT_EQ(palla.x(), 42);
     QCoreApplication::removePostedEvents(&finestra);
     visti.erase(42);
     visti.erase(511);

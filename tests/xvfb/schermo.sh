@@ -49,14 +49,23 @@ casella_vista() { prevale FFFF00 "$(rett 203 98 134 5)" "$1"; }
 attendi_cattura "$catture/03-numero.png" 10 casella_vista || ko "the click on the enlarged button started no number"
 ok "a click on the enlarged 'Nuovo Numero' started a number"
 
-# Wait for the announcement's end (the caret box is enabled once it is over), then 0, "Invio":
-# 0 is always too small, so the first ball rolls to its stop dark green.
-sleep 3
+# While the range is still typed out: 0 and "Invio" on the pad, then a tap on "?". They wait for
+# the announcement's end and go in the order they came, wherever the tap moved the focus: 0 is
+# judged (always too small: the first ball rolls to its stop dark green), and only then does the
+# information window open; no "Errore" box for an answer that never reached the box.
 tocca_cifra 0
 tocca_invio
+tocca 442 347 # "?"
 pallina_vista() { prevale "$VERDE_SCURO" "$(rett $((BALL_X0 + 3)) $((BALL_Y + 3)) 4 12)" "$1"; }
-attendi_cattura "$catture/04-pallina.png" 10 pallina_vista || ko "no dark green ball at the first ball's enlarged stop"
-ok "pad '0' and 'Invio': the first ball stopped at its enlarged place, too small"
+info=$(attendi_finestra '^Informazioni $' 10) || true
+for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
+    [[ "$(geometria "$w" | awk '{print $3}')" == "$LARGO" ]] || ko "a box came up before the information window"
+done
+[[ -n "$info" ]] || ko "the tap on '?' during the announcement opened no information window"
+tasto "$info" Return
+attendi_chiusura '^Informazioni $' || ko "Enter did not close the information window"
+attendi_cattura "$catture/04-pallina.png" 5 pallina_vista || ko "the 0 typed before the tap on '?' was not judged"
+ok "pad '0', 'Invio' and '?' during the announcement: the ball too small at its enlarged stop, then the information"
 
 # --- and back ------------------------------------------------------------------------------
 tasto_qui F11
