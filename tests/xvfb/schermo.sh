@@ -58,13 +58,12 @@ tocca_invio
 tocca 442 347 # "?"
 pallina_vista() { prevale "$VERDE_SCURO" "$(rett $((BALL_X0 + 3)) $((BALL_Y + 3)) 4 12)" "$1"; }
 info=$(attendi_finestra '^Informazioni $' 10) || true
-for w in $(xdotool search --onlyvisible --name '^Cercanum$' 2> /dev/null); do
-    [[ "$(geometria "$w" | awk '{print $3}')" == "$LARGO" ]] || ko "a box came up before the information window"
-done
+cattura "$catture/04-informazioni.png"
+xdotool search --onlyvisible --name '^Errore$' > /dev/null 2>&1 && ko "an 'Errore' box came up: the 0 did not reach the answer box"
 [[ -n "$info" ]] || ko "the tap on '?' during the announcement opened no information window"
 tasto "$info" Return
 attendi_chiusura '^Informazioni $' || ko "Enter did not close the information window"
-attendi_cattura "$catture/04-pallina.png" 5 pallina_vista || ko "the 0 typed before the tap on '?' was not judged"
+attendi_cattura "$catture/05-pallina.png" 5 pallina_vista || ko "the 0 typed before the tap on '?' was not judged"
 ok "pad '0', 'Invio' and '?' during the announcement: the ball too small at its enlarged stop, then the information"
 
 # --- and back ------------------------------------------------------------------------------
@@ -72,7 +71,7 @@ tasto_qui F11
 finestra=$(attendi_misura 564x370) || ko "F11 did not give back the 564x370 window"
 attendi_misura "${LARGO}x${ALTO}" 0 > /dev/null && ko "the full screen stayed"
 ORIGINE="$(geometria "$finestra" | awk '{print $1, $2}')"
-attendi_cattura "$catture/05-finestra.png" 5 pallina_ferma 0 || ko "the ball is not at its place in the window"
+attendi_cattura "$catture/06-finestra.png" 5 pallina_ferma 0 || ko "the ball is not at its place in the window"
 ok "F11 again: the 564x370 window, the ball at its own place"
 
 # --- the window manager's request, with one ------------------------------------------------
@@ -93,7 +92,7 @@ xprop -id "$finestra" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE 
 "$stato" "$finestra" entra
 schermo=$(attendi_misura "${LARGO}x${ALTO}") || ko "the window manager's request did not give the full screen"
 ORIGINE="0 0"
-attendi_cattura "$catture/06-openbox.png" 5 pallina_vista || ko "no ball at its enlarged place after the request"
+attendi_cattura "$catture/07-openbox.png" 5 pallina_vista || ko "no ball at its enlarged place after the request"
 "$stato" "$schermo" esci
 finestra=$(attendi_misura 564x370) || ko "leaving full screen did not give back the 564x370 window"
 ok "openbox offers no maximise; its request for full screen gave it, and leaving it the window"
