@@ -69,7 +69,10 @@ Avvisi::Avvisi(frmCercanum *finestra)
     }
     connect(finestra, &frmCercanum::Frase, this, &Avvisi::Annuncia);
     if (auto *rimaste = finestra->findChild<Etichetta *>(QStringLiteral("lblNumRisp(1)")))
-        connect(rimaste, &Etichetta::TestoCambiato, this, &Avvisi::ContatoreCambiato);
+        connect(rimaste, &Etichetta::TestoCambiato, this, [this] {
+            QAccessibleEvent nome(barra, QAccessible::NameChanged);
+            CanaleAccessibile::Invia(&nome);
+        });
 }
 
 QWidget *Avvisi::Barra(const QWidget *finestra)
@@ -96,10 +99,4 @@ void Avvisi::Annuncia(const QString &testo)
     notifica->setAccessibleName(testo);
     QAccessibleEvent mostra(notifica, QAccessible::ObjectShow);
     CanaleAccessibile::Invia(&mostra);
-}
-
-void Avvisi::ContatoreCambiato()
-{
-    QAccessibleEvent nome(barra, QAccessible::NameChanged);
-    CanaleAccessibile::Invia(&nome);
 }

@@ -37,8 +37,6 @@ public:
     static QWidget *Barra(const QWidget *finestra);
 
 private:
-    void ContatoreCambiato();
-
     QWidget *barra;
     std::array<QWidget *, 4> notifiche{};
     std::size_t prossima = 0;

@@ -93,11 +93,6 @@ void frmCercanum::Lancia(Compito compito)
         lanciati.push_back(std::move(compito));
 }
 
-void frmCercanum::Ricevi(CodaAzioni::Azione::Tipo tipo, int codice)
-{
-    azioni->Ricevi({tipo, codice});
-}
-
 void frmCercanum::Esegui(const CodaAzioni::Azione &azione)
 {
     using T = CodaAzioni::Azione::Tipo;
@@ -157,7 +152,7 @@ void frmCercanum::CreaControlli()
     riscontro = new Riscontro(
         f, this, servizi.orologio, servizi.caso, servizi.suoni, partita,
         [this] { return pista->NessunaRisposta() && txtInput->text().isEmpty() && !AnimazioneInCorso(); },
-        [this] { Ricevi(CodaAzioni::Azione::Tipo::Tick); });
+        [this] { azioni->Ricevi({CodaAzioni::Azione::Tipo::Tick}); });
     pista = std::make_unique<PistaPalline>(f, servizi.orologio);
     tabellone = std::make_unique<Tabellone>(f);
 
@@ -222,7 +217,7 @@ void frmCercanum::CreaControlliFinestra()
     using T = CodaAzioni::Azione::Tipo;
     for (const auto &[pulsante, tipo] : {std::pair{cmdNew, T::NuovoNumero}, std::pair{cmdNuovoGioco, T::NuovoGioco},
                                          std::pair{cmdChiudi, T::Chiudi}, std::pair{cmdInfo, T::Info}})
-        connect(pulsante, &QPushButton::clicked, this, [this, tipo = tipo] { Ricevi(tipo); });
+        connect(pulsante, &QPushButton::clicked, this, [this, tipo = tipo] { azioni->Ricevi({tipo}); });
     // The sound switch changes nothing of the game: it is never held.
     connect(chkNoSound, &QCheckBox::clicked, this, &frmCercanum::chkNoSound_Click);
 
@@ -329,15 +324,11 @@ Compito frmCercanum::VerificaFineGioco()
     // What waits for the last number's end meets the question: an Enter presses its default
     // button, a close request ends the game as its No would; nothing else reaches the next game,
     // which the question itself offers.
+    using T = CodaAzioni::Azione::Tipo;
     std::optional<Messaggi::Risposta> decisa;
-    for (const CodaAzioni::Azione &a : azioni->Prendi()) {
-        if (decisa)
-            break;
-        if (a.tipo == CodaAzioni::Azione::Tipo::Invio)
-            decisa = Messaggi::Risposta::Si;
-        else if (a.tipo == CodaAzioni::Azione::Tipo::Chiudi)
-            decisa = Messaggi::Risposta::No;
-    }
+    for (const CodaAzioni::Azione &a : azioni->Prendi())
+        if (!decisa && (a.tipo == T::Invio || a.tipo == T::Chiudi))
+            decisa = a.tipo == T::Invio ? Messaggi::Risposta::Si : Messaggi::Risposta::No;
     lblMessaggio->ImpostaTesto(Testi::GiocoFinito);
     if (modulo.NumGiocatori == 2)
         tabellone->MostraEntrambiBimbi();
@@ -384,7 +375,7 @@ void frmCercanum::closeEvent(QCloseEvent *evento)
 {
     // The title bar's close box ends the game as the close button does, in its turn.
     evento->ignore();
-    Ricevi(CodaAzioni::Azione::Tipo::Chiudi);
+    azioni->Ricevi({CodaAzioni::Azione::Tipo::Chiudi});
 }
 
 void frmCercanum::cmdInfo_Click()

@@ -71,8 +71,7 @@ private:
     void CreaControlli();
     void CreaControlliFinestra();
 
-    // The game's doors: every action goes through the queue, which runs it now or after the step.
-    void Ricevi(CodaAzioni::Azione::Tipo tipo, int codice = 0);
+    // An action of the game's doors, run by the queue now or after the step.
     void Esegui(const CodaAzioni::Azione &azione);
     void TastoDelTastierino(int tasto, const QString &testo);
     // The one way to start a step nobody waits for: the window keeps it until it ends, and ends

@@ -37,13 +37,13 @@ bool frmCercanum::eventFilter(QObject *oggetto, QEvent *evento)
         return true;
     const int codice = CodiceTasto(tasto);
     if (codice == 13) {
-        Ricevi(CodaAzioni::Azione::Tipo::Invio);
+        azioni->Ricevi({CodaAzioni::Azione::Tipo::Invio});
         return true;
     }
     if (oggetto != txtInput)
         return false; // a button's Space clicks it, and the click is the button's action
     if (codice >= 0) {
-        Ricevi(CodaAzioni::Azione::Tipo::Tasto, codice);
+        azioni->Ricevi({CodaAzioni::Azione::Tipo::Tasto, codice});
         return true; // typed into the box by its action, in its turn
     }
     // The caret's keys would act out of turn during a step; Tab moves the focus at any time.
@@ -58,7 +58,7 @@ void frmCercanum::keyPressEvent(QKeyEvent *evento)
     if (focusWidget() && focusWidget() != this)
         return QWidget::keyPressEvent(evento);
     if (!TastoComando(evento) && CodiceTasto(evento) == 13)
-        Ricevi(CodaAzioni::Azione::Tipo::Invio);
+        azioni->Ricevi({CodaAzioni::Azione::Tipo::Invio});
 }
 
 // The pad's keys are the keyboard's: Invio wherever the focus is, a digit or a deletion into the
@@ -66,9 +66,9 @@ void frmCercanum::keyPressEvent(QKeyEvent *evento)
 void frmCercanum::TastoDelTastierino(int tasto, const QString &testo)
 {
     if (tasto == Qt::Key_Return)
-        Ricevi(CodaAzioni::Azione::Tipo::Invio);
+        azioni->Ricevi({CodaAzioni::Azione::Tipo::Invio});
     else if (focusWidget() == txtInput && !testo.isEmpty())
-        Ricevi(CodaAzioni::Azione::Tipo::Tasto, tasto == Qt::Key_Backspace ? 8 : testo.at(0).unicode());
+        azioni->Ricevi({CodaAzioni::Azione::Tipo::Tasto, tasto == Qt::Key_Backspace ? 8 : testo.at(0).unicode()});
 }
 
 // The cancel button: Esc presses cmdChiudi at any moment; F11 switches full screen. Enter, the
