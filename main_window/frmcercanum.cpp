@@ -81,11 +81,6 @@ bool frmCercanum::AnimazioneInCorso() const
     return azioni->Attuale() == CodaAzioni::Passo::Risposta;
 }
 
-bool frmCercanum::InputTrattenuto() const
-{
-    return azioni->Attende();
-}
-
 void frmCercanum::Lancia(Compito compito)
 {
     lanciati.remove_if([](const Compito &c) { return c.Finito(); });

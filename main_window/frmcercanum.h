@@ -42,8 +42,6 @@ public:
     const Cercanum &Modulo() const { return modulo; }
     // A ball rolls: Enter judges nothing.
     bool AnimazioneInCorso() const;
-    // Input that comes now waits: for a step to end, or for its turn after one.
-    bool InputTrattenuto() const;
     // The game's actions as they come and go (tests).
     CodaAzioni &Azioni() { return *azioni; }
 

@@ -48,7 +48,7 @@ bool frmCercanum::eventFilter(QObject *oggetto, QEvent *evento)
     }
     // The caret's keys would act out of turn during a step; Tab moves the focus at any time.
     const bool tab = tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab;
-    return InputTrattenuto() && !tab;
+    return azioni->Attende() && !tab;
 }
 
 void frmCercanum::keyPressEvent(QKeyEvent *evento)

@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         frmCercanum f(Servizi{orologio, b.caso, b.messaggi, b.dialoghi, b.terminazione, b.suoni});
         b.dialoghi.scelte.push_back({});
         f.Form_Load();
-        AttendiChe([&] { return !f.InputTrattenuto(); });
+        AttendiChe([&] { return !f.Azioni().Attende(); });
         auto *nuovo = f.findChild<QPushButton *>(QStringLiteral("cmdNew"));
         auto *casella = f.findChild<QLineEdit *>(QStringLiteral("txtInput"));
 
@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
         QElapsedTimer t;
         t.start();
         nuovo->click();
-        AttendiChe([&] { return !f.InputTrattenuto(); });
+        AttendiChe([&] { return !f.Azioni().Attende(); });
         annuncio.push_back(t.elapsed());
 
         for (int risposta = 1; risposta <= 20; ++risposta) {

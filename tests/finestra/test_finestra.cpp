@@ -621,7 +621,7 @@ void TestFinestra::trattenuti_tastiDellAnnuncioDopoInOrdine()
         if (attesa >= attese)
             return;
         if (mosse_fatte < mosse.size() && attesa == posti[mosse_fatte]) {
-            QVERIFY(f.InputTrattenuto());
+            QVERIFY(f.Azioni().Attende());
             const QChar m = mosse.at(mosse_fatte++);
             // With real waits the input comes from the event loop, in the middle of the pause.
             if (vero)

@@ -367,7 +367,7 @@ private:
         // A paste needs the box's menu, a click that the step would hold too. The sound switch and
         // full screen are no actions of the game: they act at once.
         const bool trattenuto =
-            F().InputTrattenuto() && a != Azione::Tick && a != Azione::ClicSuono && a != Azione::SchermoIntero;
+            F().Azioni().Attende() && a != Azione::Tick && a != Azione::ClicSuono && a != Azione::SchermoIntero;
         const QString prima = trattenuto ? Fotografia() : QString();
         const Partita &p = F().Stato();
         const int giocatiPrima = p.NumGiocati();
