@@ -306,20 +306,16 @@ private:
     template <typename T> T *Figlio(const QString &nome) { return F().findChild<T *>(nome); }
     QLineEdit *Casella() { return Figlio<QLineEdit>(QStringLiteral("txtInput")); }
 
-    template <typename Azione> void Invia(QWidget *, Azione azione) { azione(); }
-
     int Domande() const { return fini; }
 
     // A key typed where the keyboard's focus is.
     void Tasto(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString &testo = {})
     {
         QWidget *w = F().focusWidget() ? F().focusWidget() : &F();
-        Invia(w, [&] {
-            if (testo.isEmpty())
-                QTest::keyClick(w, k, m);
-            else
-                QTest::sendKeyEvent(QTest::Click, w, k, testo, m);
-        });
+        if (testo.isEmpty())
+            QTest::keyClick(w, k, m);
+        else
+            QTest::sendKeyEvent(QTest::Click, w, k, testo, m);
     }
 
     // What input may change; nothing of it while a step holds the input.
@@ -338,7 +334,7 @@ private:
     {
         auto *p = Figlio<QAbstractButton>(QString::fromLatin1(nome));
         if (p && p->isVisible() && p->isEnabled())
-            Invia(p, [p] { QTest::mouseClick(p, Qt::LeftButton); });
+            QTest::mouseClick(p, Qt::LeftButton);
     }
 
     // An answer typed over whatever the box held.
@@ -416,7 +412,7 @@ private:
             QWidget *w = F().childAt(punto);
             if (!w)
                 w = &F();
-            Invia(w, [&] { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->mapFrom(&F(), punto)); });
+            QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->mapFrom(&F(), punto));
             break;
         }
         case Azione::Tick:
